@@ -1,0 +1,3 @@
+#include "run/program.h"
+
+int main() { return vortanex::runProgram(); }
