@@ -67,10 +67,10 @@ void editFixedInto(char* out, double value, int width, int decimals) {
   std::memset(out, ' ', static_cast<std::size_t>(width));
   char* p = out + width;
   p -= decimalDigits.size();
-  std::memcpy(p, decimalDigits.data(), decimalDigits.size());
+  decimalDigits.copy(p, decimalDigits.size());
   *--p = '.';
   p -= integerDigits.size();
-  std::memcpy(p, integerDigits.data(), integerDigits.size());
+  integerDigits.copy(p, integerDigits.size());
   if (n == 0) {
     const int room = width - (decimals + 1);
     if (room >= 2 || (room == 1 && !minus)) *--p = '0';

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <regex>
+#include <cctype>
 #include <sstream>
 #include <stdexcept>
 
@@ -173,10 +173,24 @@ bool fileExists(const std::string& path) {
 }
 
 std::string maskStamps(const std::string& report) {
-  static const std::regex date("\n[0-9]{2}-[A-Z]{3}-[0-9]{2} ");
-  static const std::regex time("\n[0-9]{2}:[0-9]{2}:[0-9]{2}  PLANS");
-  std::string masked = std::regex_replace(report, date, "\ndd-MON-yy ");
-  masked = std::regex_replace(masked, time, "\nhh:mm:ss  PLANS");
+  // Title records print as LF "dd-MON-yy " and LF "hh:mm:ss  PLANS".
+  const auto digits = [](const std::string& text, std::size_t at) {
+    return at + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) &&
+           std::isdigit(static_cast<unsigned char>(text[at + 1]));
+  };
+  std::string masked = report;
+  for (std::size_t at = masked.find('\n'); at != std::string::npos; at = masked.find('\n', at + 1)) {
+    const std::size_t s = at + 1;
+    if (masked.size() < s + 15) break;
+    if (digits(masked, s) && masked[s + 2] == '-' && masked[s + 6] == '-' &&
+        digits(masked, s + 7) && masked[s + 9] == ' ') {
+      masked.replace(s, 9, "dd-MON-yy");
+    } else if (digits(masked, s) && masked[s + 2] == ':' && digits(masked, s + 3) &&
+               masked[s + 5] == ':' && digits(masked, s + 6) &&
+               masked.compare(s + 8, 7, "  PLANS") == 0) {
+      masked.replace(s, 8, "hh:mm:ss");
+    }
+  }
   return masked;
 }
 
