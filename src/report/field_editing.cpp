@@ -1,14 +1,18 @@
 #include "report/field_editing.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 namespace vortanex {
 namespace {
 
-void fillStars(char* out, int width) { std::memset(out, '*', static_cast<std::size_t>(width)); }
+void fillStars(char* out, int width) {
+  std::memset(out, '*', static_cast<std::size_t>(width));
+}
 
 // Right-justifies `text` in `width` characters, or asterisks when it does not fit.
 void placeRight(char* out, int width, std::string_view text) {
@@ -19,6 +23,94 @@ void placeRight(char* out, int width, std::string_view text) {
   }
   std::memset(out, ' ', static_cast<std::size_t>(width - length));
   std::memcpy(out + (width - length), text.data(), text.size());
+}
+
+constexpr std::uint64_t powersOfTen[20] = {1,
+                                           10,
+                                           100,
+                                           1000,
+                                           10000,
+                                           100000,
+                                           1000000,
+                                           10000000,
+                                           100000000,
+                                           1000000000,
+                                           10000000000,
+                                           100000000000,
+                                           1000000000000,
+                                           10000000000000,
+                                           100000000000000,
+                                           1000000000000000,
+                                           10000000000000000,
+                                           100000000000000000,
+                                           1000000000000000000,
+                                           10000000000000000000u};
+
+// |value| x 10^decimals rounded to a whole number, ties to even, computed exactly from the
+// binary value; nullopt when the result needs more than 64 bits (or decimals > 9).
+std::optional<std::uint64_t> scaledRounded(double magnitude, int decimals) {
+  __extension__ using Wide = unsigned __int128;
+  static constexpr std::uint64_t powersOfTen[] = {1,      10,      100,      1000,      10000,
+                                                  100000, 1000000, 10000000, 100000000, 1000000000};
+  if (decimals < 0 || decimals > 9) return std::nullopt;
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const auto biased = static_cast<int>(bits >> 52);
+  const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+  // magnitude = mantissa x 2^exponent, exactly
+  const std::uint64_t mantissa = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
+  const int exponent = biased == 0 ? -1074 : biased - 1075;
+  Wide scaled = static_cast<Wide>(mantissa) * powersOfTen[decimals];  // below 2^83
+  if (exponent >= 0) {
+    if (exponent > 40) return std::nullopt;
+    scaled <<= exponent;
+    if (scaled >> 64) return std::nullopt;
+    return static_cast<std::uint64_t>(scaled);
+  }
+  const int shift = -exponent;
+  if (shift > 100) return 0;  // below half a unit of the last place: rounds to zero
+  Wide quotient = scaled >> shift;
+  const Wide remainder = scaled - (quotient << shift);
+  const Wide half = static_cast<Wide>(1) << (shift - 1);
+  if (remainder > half || (remainder == half && (quotient & 1))) ++quotient;
+  if (quotient >> 64) return std::nullopt;
+  return static_cast<std::uint64_t>(quotient);
+}
+
+// Decimal digits of `value`, right-aligned to end at `end`; gives the first digit written.
+char* putDigits(char* end, std::uint64_t value) {
+  do {
+    *--end = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  return end;
+}
+
+// Lays out a rounded magnitude, given as its integer digits and its `decimals` decimal digits.
+void layOutFixed(char* out, int width, int decimals, bool negative, std::string_view integerDigits,
+                 std::string_view decimalDigits) {
+  const bool roundsToZero = integerDigits.find_first_not_of('0') == std::string_view::npos &&
+                            decimalDigits.find_first_not_of('0') == std::string_view::npos;
+  const bool minus = negative && !roundsToZero;
+  if (integerDigits == "0") integerDigits = {};
+  const int n = static_cast<int>(integerDigits.size());
+
+  const int needed = decimals + 1 + n + (minus ? 1 : 0);
+  if (needed > width) {
+    fillStars(out, width);
+    return;
+  }
+  char* p = out + width;
+  p -= decimalDigits.size();
+  decimalDigits.copy(p, decimalDigits.size());
+  *--p = '.';
+  p -= integerDigits.size();
+  integerDigits.copy(p, integerDigits.size());
+  if (n == 0) {
+    const int room = width - (decimals + 1);
+    if (room >= 2 || (room == 1 && !minus)) *--p = '0';
+  }
+  if (minus) *--p = '-';
+  std::memset(out, ' ', static_cast<std::size_t>(p - out));
 }
 
 }  // namespace
@@ -38,52 +130,70 @@ void editFixedInto(char* out, double value, int width, int decimals) {
     return;
   }
 
-  // The largest double has 309 integer digits; the decimals used here are few.
-  std::array<char, 400> digits;
+  const bool negative = std::signbit(value);
   const double magnitude = std::fabs(value);
-  const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude,
-                                       std::chars_format::fixed, decimals);
+  // Both paths round the exact binary value to `decimals` places, ties to even.
+  if (const std::optional<std::uint64_t> scaled = scaledRounded(magnitude, decimals)) {
+    std::uint64_t q = *scaled;
+    int length = 1;  // decimal digits of q
+    while (length < 20 && q >= powersOfTen[length]) ++length;
+    const int n = length > decimals ? length - decimals : 0;
+    const bool minus = negative && q != 0;
+    if (decimals + 1 + n + (minus ? 1 : 0) > width) {
+      fillStars(out, width);
+      return;
+    }
+    char* p = out + width;
+    for (int i = 0; i < decimals; ++i) {
+      *--p = static_cast<char>('0' + q % 10);
+      q /= 10;
+    }
+    *--p = '.';
+    if (n > 0) {
+      p = putDigits(p, q);
+    } else {
+      const int room = width - (decimals + 1);
+      if (room >= 2 || (room == 1 && !minus)) *--p = '0';
+    }
+    if (minus) *--p = '-';
+    while (p > out) *--p = ' ';
+    return;
+  }
+
+  std::array<char, 400> buffer;  // the largest double has 309 integer digits
+  char* const end = buffer.data() + buffer.size();
+  const auto [last, ec] =
+      std::to_chars(buffer.data(), end, magnitude, std::chars_format::fixed, decimals);
   if (ec != std::errc{}) {
     fillStars(out, width);
     return;
   }
-  std::string_view rounded(digits.data(), static_cast<std::size_t>(end - digits.data()));
-  // to_chars gives "I.DDD" (or "I" without decimals); split into integer and decimal digits.
+  const std::string_view rounded(buffer.data(), static_cast<std::size_t>(last - buffer.data()));
   const std::size_t point = rounded.find('.');
-  std::string_view integerDigits = rounded.substr(0, point);
-  std::string_view decimalDigits =
-      point == std::string_view::npos ? std::string_view{} : rounded.substr(point + 1);
-
-  const bool roundsToZero = rounded.find_first_not_of("0.") == std::string_view::npos;
-  const bool minus = std::signbit(value) && !roundsToZero;
-  if (integerDigits == "0") integerDigits = {};
-  const int n = static_cast<int>(integerDigits.size());
-
-  const int needed = decimals + 1 + n + (minus ? 1 : 0);
-  if (needed > width) {
-    fillStars(out, width);
-    return;
-  }
-  std::memset(out, ' ', static_cast<std::size_t>(width));
-  char* p = out + width;
-  p -= decimalDigits.size();
-  decimalDigits.copy(p, decimalDigits.size());
-  *--p = '.';
-  p -= integerDigits.size();
-  integerDigits.copy(p, integerDigits.size());
-  if (n == 0) {
-    const int room = width - (decimals + 1);
-    if (room >= 2 || (room == 1 && !minus)) *--p = '0';
-  }
-  if (minus) *--p = '-';
+  layOutFixed(out, width, decimals, negative, rounded.substr(0, point),
+              point == std::string_view::npos ? std::string_view{} : rounded.substr(point + 1));
 }
 
 void editIntegerInto(char* out, std::int32_t value, int width) {
+  if (value >= 0 && value < 100 && width >= 2) {  // every count and bar size of a report
+    char* p = out + width;
+    *--p = static_cast<char>('0' + value % 10);
+    *--p = value >= 10 ? static_cast<char>('0' + value / 10) : ' ';
+    while (p > out) *--p = ' ';
+    return;
+  }
   std::array<char, 16> digits;
-  const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-  (void)ec;  // 16 characters always hold a 32-bit integer
-  placeRight(out, width,
-             std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data())));
+  char* const end = digits.data() + digits.size();
+  const std::int64_t wide = value;
+  char* first = putDigits(end, static_cast<std::uint64_t>(wide < 0 ? -wide : wide));
+  if (wide < 0) *--first = '-';
+  const auto length = static_cast<int>(end - first);
+  if (length > width) {
+    fillStars(out, width);
+    return;
+  }
+  std::memset(out, ' ', static_cast<std::size_t>(width - length));
+  std::memcpy(out + (width - length), first, static_cast<std::size_t>(length));
 }
 
 std::string editFixed(double value, int width, int decimals) {
@@ -106,6 +216,8 @@ std::string editText(std::string_view text, int width) {
   return field;
 }
 
-std::string editText(std::string_view text) { return std::string(text); }
+std::string editText(std::string_view text) {
+  return std::string(text);
+}
 
 }  // namespace vortanex

@@ -1,5 +1,6 @@
 #include "report/record_sink.h"
 
+#include <cstring>
 #include <utility>
 
 namespace vortanex {
@@ -11,9 +12,7 @@ RecordSink::RecordSink(CarriageMode mode, std::unique_ptr<OutputFile> owned, Out
       file_(file),
       channel_(channel),
       path_(std::move(path)),
-      cutPending_(cutPending) {
-  bytes_.reserve(256);
-}
+      cutPending_(cutPending) {}
 
 RecordSink RecordSink::openedNew(std::unique_ptr<OutputFile> file, std::string path) {
   OutputFile* raw = file.get();
@@ -30,11 +29,20 @@ RecordSink RecordSink::console(OutputFile& stream, int channel, std::string name
 }
 
 void RecordSink::writeRecord(std::string_view record) {
-  bytes_.clear();
+  // At most two bytes before the text and two after it.
+  const std::size_t most = record.size() + 4;
+  char* const start = most <= shortRecord_.size() ? shortRecord_.data()
+                                                  : (longRecord_.resize(most), longRecord_.data());
+  char* p = start;
+  const auto put = [&p](std::string_view text) {
+    std::memcpy(p, text.data(), text.size());
+    p += text.size();
+  };
+
   if (mode_ == CarriageMode::plain) {
-    bytes_.append(record);
-    bytes_.append("\r\n");
-    writeBytes();
+    put(record);
+    put("\r\n");
+    writeBytes(std::string_view(start, static_cast<std::size_t>(p - start)));
     return;
   }
 
@@ -43,34 +51,34 @@ void RecordSink::writeRecord(std::string_view record) {
   const std::string_view text = record.substr(1);
   switch (control) {
     case '0':
-      if (lineFeedOwed_) bytes_.push_back('\n');
-      bytes_.push_back('\n');
-      bytes_.append(text);
-      bytes_.push_back('\r');
+      if (lineFeedOwed_) *p++ = '\n';
+      *p++ = '\n';
+      put(text);
+      *p++ = '\r';
       break;
     case '1':
-      bytes_.push_back('\f');
-      bytes_.append(text);
-      bytes_.push_back('\r');
+      *p++ = '\f';
+      put(text);
+      *p++ = '\r';
       break;
     case '+':
-      bytes_.append(text);
-      bytes_.push_back('\r');
+      put(text);
+      *p++ = '\r';
       break;
     case '$':
-      if (lineFeedOwed_) bytes_.push_back('\n');
-      bytes_.append(text);
+      if (lineFeedOwed_) *p++ = '\n';
+      put(text);
       break;
     case '\0':
-      bytes_.append(text);
+      put(text);
       break;
     default:
-      if (lineFeedOwed_) bytes_.push_back('\n');
-      bytes_.append(text);
-      bytes_.push_back('\r');
+      if (lineFeedOwed_) *p++ = '\n';
+      put(text);
+      *p++ = '\r';
       break;
   }
-  writeBytes();
+  writeBytes(std::string_view(start, static_cast<std::size_t>(p - start)));
   lineFeedOwed_ = true;
   if (cutPending_) {
     cutPending_ = false;
@@ -81,12 +89,12 @@ void RecordSink::writeRecord(std::string_view record) {
   }
 }
 
-void RecordSink::writeBytes() {
+void RecordSink::writeBytes(std::string_view bytes) {
   if (mode_ == CarriageMode::asa && !file_->writable()) {
     throw RunFailure::severe(Diagnostic::readOnlyFile,
                              unitText("write to READONLY file", channel_, path_));
   }
-  if (const int error = file_->write(bytes_); error != 0) {
+  if (const int error = file_->write(bytes); error != 0) {
     throw RunFailure::severe(Diagnostic::writeError,
                              unitText("error during write", channel_, path_), error);
   }
@@ -104,8 +112,8 @@ std::optional<RunFailure> RecordSink::close() {
   std::optional<RunFailure> failure;
   if (lineFeedOwed_) {
     if (const int error = file_->write("\n"); error != 0) {
-      failure = RunFailure::severe(Diagnostic::closeError,
-                                   unitText("CLOSE error", channel_, path_), error);
+      failure = RunFailure::severe(Diagnostic::closeError, unitText("CLOSE error", channel_, path_),
+                                   error);
     }
   }
   if (const int error = file_->close(); error != 0 && !failure) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -52,7 +53,7 @@ class RecordSink final : public RecordOutput {
  private:
   RecordSink(CarriageMode mode, std::unique_ptr<OutputFile> owned, OutputFile* file, int channel,
              std::string path, bool cutPending);
-  void writeBytes();
+  void writeBytes(std::string_view bytes);
 
   CarriageMode mode_;
   std::unique_ptr<OutputFile> owned_;
@@ -62,7 +63,8 @@ class RecordSink final : public RecordOutput {
   bool cutPending_;
   bool lineFeedOwed_ = false;
   bool closed_ = false;
-  std::string bytes_;  // reused for every record
+  std::array<char, 128> shortRecord_;  // the bytes of a record, composed before its one write
+  std::string longRecord_;
 };
 
 }  // namespace vortanex

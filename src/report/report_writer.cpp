@@ -1,14 +1,14 @@
 #include "report/report_writer.h"
 
 #include <array>
+#include <cstring>
 #include <string_view>
-
 
 namespace vortanex {
 namespace {
 
-constexpr std::array<std::string_view, 12> monthNames = {
-    "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+constexpr std::array<std::string_view, 12> monthNames = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                                         "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
 constexpr std::string_view agencyName = "ARVENTA STATE DEPARTMENT OF HIGHWAYS";
 constexpr std::string_view bureauName =
@@ -88,8 +88,7 @@ std::string formatTimeStamp(const CivilTime& time) {
 ReportWriter::ReportWriter(RecordOutput& sink, Clock& clock) : sink_(sink), clock_(clock) {
   parameterRecord_.assign(headingIndent);
   parameterRecord_.append(parameterLine_.text());
-  rowRecord_.assign(headingIndent);
-  rowRecord_.append(rowLine_.text());
+  headingIndent.copy(rowRecord_.data(), headingIndent.size());
 }
 
 void ReportWriter::beginCase(const DesignCase& designCase, const CaseConstants& constants) {
@@ -106,10 +105,9 @@ void ReportWriter::beginCase(const DesignCase& designCase, const CaseConstants& 
   formatTimeStamp(timeReading).copy(timeRecord_.data() + 1, 8);
   timeRecord_.append(bureauName);
 
-  caseValues_ = CaseValues{designCase.wheelLoad,      designCase.concreteStress,
-                           designCase.steelStress,    constants.n,
-                           designCase.topCover,       designCase.pavingAllowance,
-                           designCase.continuityFactor};
+  caseValues_ = CaseValues{
+      designCase.wheelLoad, designCase.concreteStress,  designCase.steelStress,     constants.n,
+      designCase.topCover,  designCase.pavingAllowance, designCase.continuityFactor};
 }
 
 void ReportWriter::addRow(const SpanResult& result) {
@@ -130,8 +128,8 @@ void ReportWriter::addRow(const SpanResult& result) {
     writeTitleAndHeading();
   }
   rowLine_.fill(result);
-  rowRecord_.replace(headingIndent.size(), templateLineLength, rowLine_.text());
-  sink_.writeRecord(rowRecord_);
+  std::memcpy(rowRecord_.data() + headingIndent.size(), rowLine_.text().data(), templateLineLength);
+  sink_.writeRecord(std::string_view(rowRecord_.data(), rowRecord_.size()));
   ++rowCount_;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "design/case_constants.h"
@@ -41,7 +42,7 @@ class ReportWriter {
   std::string dateRecord_;
   std::string timeRecord_;
   std::string parameterRecord_;
-  std::string rowRecord_;
+  std::array<char, 12 + templateLineLength> rowRecord_;
 };
 
 }  // namespace vortanex

@@ -36,7 +36,9 @@ void ParameterLine::fill(const CaseValues& v) {
   editFixedInto(at(chars_, 54), v.continuityFactor, 3, 1);
 }
 
-RowLine::RowLine() { std::copy(rowTemplate.begin(), rowTemplate.end(), chars_.begin()); }
+RowLine::RowLine() {
+  std::copy(rowTemplate.begin(), rowTemplate.end(), chars_.begin());
+}
 
 void RowLine::fill(const SpanResult& r) {
   editIntegerInto(at(chars_, 3), r.span.feet, 2);

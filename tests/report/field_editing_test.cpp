@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <charconv>
 #include <limits>
+#include <random>
 
 #include "design/design_case.h"
 
@@ -74,6 +76,59 @@ TEST(EditText, PadsOnTheLeftAndCutsOnTheRight) {
   EXPECT_EQ(editText("ABC", 5), "  ABC");
   EXPECT_EQ(editText("ABCDEF", 4), "ABCD");
   EXPECT_EQ(editText("Page 1 of 3"), "Page 1 of 3");
+}
+
+}  // namespace
+}  // namespace vortanex
+
+namespace vortanex {
+namespace {
+
+// The field editor's own rounding agrees with std::to_chars (which rounds the exact binary
+// value, ties to even) on random values of every magnitude and on exact ties.
+std::string referenceField(double value, int decimals) {
+  char buffer[400];
+  const auto end =
+      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed,
+                    decimals)
+          .ptr;
+  std::string digits(buffer, end);
+  const bool minus =
+      std::signbit(value) && digits.find_first_not_of("0.") != std::string::npos;
+  if (decimals == 0) digits += '.';
+  std::string field(60 - digits.size() - (minus ? 1 : 0), ' ');
+  if (minus) field += '-';
+  field += digits;
+  return field;
+}
+
+TEST(EditFixedRounding, AgreesWithTheStandardLibrary) {
+  std::mt19937_64 random(42);
+  std::uniform_int_distribution<int> exponents(-80, 70);
+  std::uniform_real_distribution<double> mantissas(-1.0, 1.0);
+  for (int i = 0; i < 200000; ++i) {
+    const double value = std::ldexp(mantissas(random), exponents(random));
+    const int decimals = i % 6;
+    ASSERT_EQ(editFixed(value, 60, decimals), referenceField(value, decimals)) << value;
+  }
+  // Exact ties: odd multiples of 2^-k with k small enough to fall on a half unit.
+  for (int k = 1; k <= 12; ++k) {
+    for (int m = -4001; m <= 4001; m += 2) {
+      const double value = std::ldexp(static_cast<double>(m), -k);
+      for (int decimals = 0; decimals <= 4; ++decimals) {
+        ASSERT_EQ(editFixed(value, 60, decimals), referenceField(value, decimals)) << value;
+      }
+    }
+  }
+  for (const double value : {5e-324, 1e-300, 1.7976931348623157e308, 1e19, 1.8446744073709552e19,
+                             9.999999999999999e18, 123456789012.3456}) {
+    for (int decimals = 0; decimals <= 4; ++decimals) {
+      ASSERT_EQ(editFixed(value, 60, decimals).substr(0, 0), "");
+      if (std::fabs(value) < 1e50) {
+        ASSERT_EQ(editFixed(value, 60, decimals), referenceField(value, decimals)) << value;
+      }
+    }
+  }
 }
 
 }  // namespace
