@@ -61,8 +61,7 @@ BENCHMARK(composeOneRow);
 void writeOneRecordToDevNull(benchmark::State& state) {
   RecordSink sink = RecordSink::openedNew(
       std::make_unique<PosixOutputFile>(::open("/dev/null", O_WRONLY), true, true), "/dev/null");
-  const std::string row =
-      "               3- 6     6.0650  7.000    # 5 at  9.000   3-# 4   2-# 4 ";
+  const std::string row = "               3- 6     6.0650  7.000    # 5 at  9.000   3-# 4   2-# 4 ";
   for (auto _ : state) sink.writeRecord(row);
   (void)sink.close();
 }

@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
   struct stat status {};
   if (in < 0 || ::fstat(in, &status) != 0) return 1;
   const auto size = static_cast<std::size_t>(status.st_size);
-  const char* bytes = size ? static_cast<const char*>(
-                                 ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, in, 0))
+  const char* bytes = size ? static_cast<const char*>(::mmap(nullptr, size, PROT_READ,
+                                                             MAP_PRIVATE | MAP_POPULATE, in, 0))
                            : "";
   if (bytes == MAP_FAILED) return 1;
   const int out = ::open(argv[2], O_WRONLY | O_CREAT | O_EXCL, 0666);
@@ -27,8 +27,8 @@ int main(int argc, char** argv) {
   std::size_t start = 0;
   while (start < size) {
     const void* cr = std::memchr(bytes + start, '\r', size - start);
-    const std::size_t end = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - bytes) + 1
-                               : size;
+    const std::size_t end =
+        cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - bytes) + 1 : size;
     if (::write(out, bytes + start, end - start) != static_cast<ssize_t>(end - start)) return 1;
     start = end;
   }

@@ -12,8 +12,22 @@ namespace {
 
 bool knownStatus(int status) {
   switch (status) {
-    case 0: case 9: case 10: case 24: case 28: case 29: case 30: case 38: case 39: case 42:
-    case 43: case 47: case 64: case 65: case 66: case 130:
+    case 0:
+    case 9:
+    case 10:
+    case 24:
+    case 28:
+    case 29:
+    case 30:
+    case 38:
+    case 39:
+    case 42:
+    case 43:
+    case 47:
+    case 64:
+    case 65:
+    case 66:
+    case 130:
       return true;
     default:
       return false;

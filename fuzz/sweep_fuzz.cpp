@@ -35,22 +35,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (double v : {c.wheelLoad, c.topCover, c.pavingAllowance, c.steelStress, c.concreteStress}) {
     if (!std::isfinite(v)) return 0;
   }
-  if (c.wheelLoad < 0 || c.pavingAllowance < 0 || !(c.steelStress > 0) ||
-      !(c.concreteStress > 0)) {
+  if (c.wheelLoad < 0 || c.pavingAllowance < 0 || !(c.steelStress > 0) || !(c.concreteStress > 0)) {
     return 0;
   }
 
   int emitted = 0;
   SpanLength expected = firstSpan;
-  const auto failure =
-      sweepSpans(c, computeCaseConstants(c), [&](const SpanResult& r) {
-        if (!(r.span == expected)) std::abort();
-        if (r.distributionBar != r.mainBar - 1 || r.mainBar < 5 || r.mainBar > 11) std::abort();
-        if (!(r.mainSpacing >= 5.0 && r.mainSpacing <= 9.0)) std::abort();
-        if (r.outerQuarterBars % 2 != 0) std::abort();
-        expected.advance();
-        ++emitted;
-      });
+  const auto failure = sweepSpans(c, computeCaseConstants(c), [&](const SpanResult& r) {
+    if (!(r.span == expected)) std::abort();
+    if (r.distributionBar != r.mainBar - 1 || r.mainBar < 5 || r.mainBar > 11) std::abort();
+    if (!(r.mainSpacing >= 5.0 && r.mainSpacing <= 9.0)) std::abort();
+    if (r.outerQuarterBars % 2 != 0) std::abort();
+    expected.advance();
+    ++emitted;
+  });
   if (!failure && emitted != spansPerCase) std::abort();
   if (failure && emitted >= spansPerCase) std::abort();
   return 0;

@@ -82,9 +82,7 @@ std::optional<DesignFailure> sweepSpans(const DesignCase& designCase,
 
     double M = 0, tmin = 0, d = 0;
     for (int trial = 1;; ++trial) {
-      M = ((S + 2.0) * wheelCoefficient +
-           (((t * concreteLoadPerInch + wp) * S) * S) * 0.125) *
-          CF;
+      M = ((S + 2.0) * wheelCoefficient + (((t * concreteLoadPerInch + wp) * S) * S) * 0.125) * CF;
       const double dreq = std::sqrt(M / R);
       tmin = (dreq + bars.hb) + c;
       d = (t - bars.hb) - c;

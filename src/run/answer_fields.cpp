@@ -16,11 +16,20 @@ std::string nonBlank(std::string_view line, std::size_t width) {
   return kept;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isSign(char c) { return c == '+' || c == '-'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool isSign(char c) {
+  return c == '+' || c == '-';
+}
 bool isExponentLetter(char c) {
   switch (c) {
-    case 'E': case 'e': case 'D': case 'd': case 'Q': case 'q':
+    case 'E':
+    case 'e':
+    case 'D':
+    case 'd':
+    case 'Q':
+    case 'q':
       return true;
     default:
       return false;
@@ -77,8 +86,10 @@ std::optional<double> readValueField(std::string_view line) {
   }
   if (mantissaDigits == 0) return std::nullopt;
   if (pos < field.size()) {
-    if (isExponentLetter(field[pos])) ++pos;
-    else if (!isSign(field[pos])) return std::nullopt;
+    if (isExponentLetter(field[pos]))
+      ++pos;
+    else if (!isSign(field[pos]))
+      return std::nullopt;
     normal.push_back('e');
     if (!takeSignedDigits(field, pos, normal) || pos != field.size()) return std::nullopt;
   }
@@ -93,7 +104,9 @@ std::optional<double> readValueField(std::string_view line) {
   return value;
 }
 
-char readLetterField(std::string_view line) { return line.empty() ? ' ' : line.front(); }
+char readLetterField(std::string_view line) {
+  return line.empty() ? ' ' : line.front();
+}
 
 std::string readNameField(std::string_view line) {
   std::string name(line.substr(0, fileNameLength));

@@ -1,6 +1,5 @@
 #include "run/console_dialog.h"
 
-#include <cerrno>
 #include <cmath>
 
 #include "run/answer_fields.h"
@@ -45,42 +44,6 @@ void checkValue(double value, const ListQuestion& question) {
   if (question.rule == ValueRule::finitePositive && !(value > 0)) {
     throw outOfRange(question.quantity, "must be greater than 0");
   }
-}
-
-RunFailure openFailure(int error, const std::string& path) {
-  Diagnostic number = Diagnostic::openFailure;
-  std::string_view what = "open failure";
-  switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-      number = Diagnostic::fileNotFound;
-      what = "file not found";
-      break;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      number = Diagnostic::permissionDenied;
-      what = "permission to access file denied";
-      break;
-    case EEXIST:
-      number = Diagnostic::cannotOverwrite;
-      what = "cannot overwrite existing file";
-      break;
-    case ENAMETOOLONG:
-    case EINVAL:
-    case EILSEQ:
-      number = Diagnostic::nameSpecification;
-      what = "file name specification error";
-      break;
-    case ENODEV:
-    case ENXIO:
-      number = Diagnostic::noSuchDevice;
-      what = "no such device";
-      break;
-    default:
-      break;
-  }
-  return RunFailure::severe(number, unitText(what, reportChannel, path), error);
 }
 
 }  // namespace
@@ -135,12 +98,12 @@ std::optional<OpenedReport> ConsoleDialog::selectReportFile() {
       return std::nullopt;
     }
     OpenResult opened = files_.openExisting(path);
-    if (!opened.file) throw openFailure(opened.error, path);
+    if (!opened.file) throw fileOpenFailure(opened.error, reportChannel, path);
     return OpenedReport{RecordSink::openedExisting(std::move(opened.file), path), name};
   }
 
   OpenResult created = path.empty() ? OpenResult{nullptr, ENOENT} : files_.createNew(path);
-  if (!created.file) throw openFailure(created.error, path);
+  if (!created.file) throw fileOpenFailure(created.error, reportChannel, path);
   return OpenedReport{RecordSink::openedNew(std::move(created.file), path), name};
 }
 

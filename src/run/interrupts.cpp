@@ -60,8 +60,8 @@ RunFailure consoleEventFailure(int signalNumber) {
   RunFailure failure;
   failure.number = static_cast<int>(Diagnostic::consoleEvent);
   failure.severity = "error";
-  failure.text = std::string("program aborting due to ") + (event ? event->name : "unknown") +
-                 " event";
+  failure.text =
+      std::string("program aborting due to ") + (event ? event->name : "unknown") + " event";
   failure.exitStatus = event ? event->exitStatus : failure.number;
   return failure;
 }
@@ -75,7 +75,9 @@ ConsoleEvents::ConsoleEvents() {
   for (const ConsoleEvent& event : consoleEvents) sigaction(event.signalNumber, &action, nullptr);
 }
 
-void ConsoleEvents::enterPhase(RunPhase phase) { currentPhase = static_cast<sig_atomic_t>(phase); }
+void ConsoleEvents::enterPhase(RunPhase phase) {
+  currentPhase = static_cast<sig_atomic_t>(phase);
+}
 
 std::optional<RunFailure> ConsoleEvents::pending() {
   if (pendingSignal == 0) return std::nullopt;

@@ -1,3 +1,8 @@
+#include <string>
+#include <vector>
+
 #include "run/program.h"
 
-int main() { return vortanex::runProgram(); }
+int main(int argc, char** argv) {
+  return vortanex::runCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+}

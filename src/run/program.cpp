@@ -3,10 +3,14 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <optional>
 
 #include "report/report_writer.h"
+#include "run/command_line.h"
 #include "run/console_dialog.h"
+#include "run/design_table.h"
 #include "run/walk.h"
 
 namespace vortanex {
@@ -19,14 +23,57 @@ void writeDiagnostic(OutputFile& errorOutput, const RunFailure& failure) {
   (void)errorOutput.write(formatDiagnostic(failure));
 }
 
+// Closes the report file (its owed line feed) and the CSV table; a failure to close is
+// reported and becomes the status of a run that had none.
+int closeFiles(RunEnvironment& env, std::optional<RecordSink>& report,
+               std::optional<DesignTable>& table, int status) {
+  if (report) {
+    if (std::optional<RunFailure> closeFailure = report->close()) {
+      writeDiagnostic(env.errorOutput, *closeFailure);
+      if (status == 0) status = closeFailure->exitStatus;
+    }
+  }
+  if (table) {
+    if (const int error = table->close(); error != 0) {
+      const RunFailure closeFailure =
+          RunFailure::severe(Diagnostic::closeError,
+                             unitText("CLOSE error", DesignTable::channel, table->path()), error);
+      writeDiagnostic(env.errorOutput, closeFailure);
+      if (status == 0) status = closeFailure.exitStatus;
+    }
+  }
+  return status;
+}
+
+// Opens the CSV table named on the command line; it must not exist yet.
+std::optional<DesignTable> openDesignTable(RunEnvironment& env, const std::string& name,
+                                           int& refusalStatus) {
+  const std::string path = resolveReportPath(name, env.files.currentDirectory());
+  OpenResult created = env.files.createNew(path);
+  if (created.error == EEXIST) {
+    (void)env.errorOutput.write("vortanex: CSV file " + path +
+                                " already exists; it is not replaced\r\n");
+    refusalStatus = 2;
+    return std::nullopt;
+  }
+  if (!created.file) throw fileOpenFailure(created.error, DesignTable::channel, path);
+  return std::optional<DesignTable>(std::in_place, std::move(created.file), path);
+}
+
 }  // namespace
 
-int runProgram(RunEnvironment& env) {
-  RecordSink console = RecordSink::console(env.output, consoleOutputChannel,
-                                           std::string(consoleOutputName));
+int runProgram(RunEnvironment& env, const RunOptions& options) {
+  RecordSink console =
+      RecordSink::console(env.output, consoleOutputChannel, std::string(consoleOutputName));
   std::optional<RecordSink> report;
+  std::optional<DesignTable> table;
   env.interrupts.enterPhase(RunPhase::dialog);
   try {
+    if (options.csvPath) {
+      int refusalStatus = 0;
+      table = openDesignTable(env, *options.csvPath, refusalStatus);
+      if (!table) return refusalStatus;
+    }
     ConsoleDialog dialog(env.input, console, env.files);
     std::optional<OpenedReport> opened = dialog.selectReportFile();
     if (!opened) return 0;
@@ -35,28 +82,37 @@ int runProgram(RunEnvironment& env) {
 
     env.interrupts.enterPhase(RunPhase::designing);
     ReportWriter writer(*report, env.clock);
-    walkDesignCases(inputs, writer, env.interrupts);
+    walkDesignCases(inputs, writer, env.interrupts, table ? &*table : nullptr);
 
     env.interrupts.enterPhase(RunPhase::closing);
     (void)env.errorOutput.write(closingMessage);
-    if (std::optional<RunFailure> closeFailure = report->close()) {
-      writeDiagnostic(env.errorOutput, *closeFailure);
-      return closeFailure->exitStatus;
-    }
-    return 0;
+    return closeFiles(env, report, table, 0);
   } catch (const RunFailure& failure) {
     env.interrupts.enterPhase(RunPhase::closing);
     writeDiagnostic(env.errorOutput, failure);
-    if (report) {
-      if (std::optional<RunFailure> closeFailure = report->close()) {
-        writeDiagnostic(env.errorOutput, *closeFailure);
-      }
-    }
-    return failure.exitStatus;
+    return closeFiles(env, report, table, failure.exitStatus);
   }
 }
 
 int runProgram() {
+  return runCommandLine({});
+}
+
+int runCommandLine(const std::vector<std::string>& arguments) {
+  const CommandLine line = parseCommandLine(arguments);
+  switch (line.action) {
+    case CommandLine::Action::help:
+      std::fputs(usageText, stdout);
+      return std::fflush(stdout) == 0 ? 0 : 38;
+    case CommandLine::Action::version:
+      std::printf("vortanex %s\n", VORTANEX_VERSION);
+      return std::fflush(stdout) == 0 ? 0 : 38;
+    case CommandLine::Action::refuse:
+      std::fprintf(stderr, "%s\n", line.problem.c_str());
+      return 2;
+    case CommandLine::Action::run:
+      break;
+  }
   ConsoleEvents events;
   // A closed standard output must show as a write error, not end the process silently.
   ::signal(SIGPIPE, SIG_IGN);
@@ -67,7 +123,7 @@ int runProgram() {
   PosixFileSystem files;
   SystemClock clock;
   RunEnvironment environment{input, output, errorOutput, files, clock, events};
-  return runProgram(environment);
+  return runProgram(environment, RunOptions{line.csvPath});
 }
 
 }  // namespace vortanex

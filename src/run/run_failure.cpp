@@ -1,5 +1,6 @@
 #include "run/run_failure.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace vortanex {
@@ -20,6 +21,42 @@ std::string unitText(std::string_view what, int unit, std::string_view file) {
   text += ", file ";
   text += file;
   return text;
+}
+
+RunFailure fileOpenFailure(int error, int unit, const std::string& path) {
+  Diagnostic number = Diagnostic::openFailure;
+  std::string_view what = "open failure";
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      number = Diagnostic::fileNotFound;
+      what = "file not found";
+      break;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      number = Diagnostic::permissionDenied;
+      what = "permission to access file denied";
+      break;
+    case EEXIST:
+      number = Diagnostic::cannotOverwrite;
+      what = "cannot overwrite existing file";
+      break;
+    case ENAMETOOLONG:
+    case EINVAL:
+    case EILSEQ:
+      number = Diagnostic::nameSpecification;
+      what = "file name specification error";
+      break;
+    case ENODEV:
+    case ENXIO:
+      number = Diagnostic::noSuchDevice;
+      what = "no such device";
+      break;
+    default:
+      break;
+  }
+  return RunFailure::severe(number, unitText(what, unit, path), error);
 }
 
 std::string formatDiagnostic(const RunFailure& failure) {

@@ -46,6 +46,10 @@ struct RunFailure {
 // "<what>, unit <unit>, file <file>"
 std::string unitText(std::string_view what, int unit, std::string_view file);
 
+// A refusal to open or create a file, by the operating system's error code: 29 missing,
+// 9 access refused, 10 exists, 43 bad name, 42 no device, 30 anything else.
+RunFailure fileOpenFailure(int error, int unit, const std::string& path);
+
 // The diagnostic lines for standard error, each ending CR LF: the operating system's
 // description first when the failure carries an error code, then
 // "vortanex: <severity> (<number>): <text>".

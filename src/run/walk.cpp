@@ -22,19 +22,18 @@ void checkInterrupts(InterruptPoll& interrupts) {
 }  // namespace
 
 std::string designFailureText(const DesignCase& c, const DesignFailure& failure) {
-  std::string text = "slab design not possible for wheel load " + exactText(c.wheelLoad) +
-                     ", top cover " + exactText(c.topCover) + ", paving allowance " +
-                     exactText(c.pavingAllowance) + ", fs " + exactText(c.steelStress) + ", fc " +
-                     exactText(c.concreteStress) + ", at span " +
-                     std::to_string(failure.span.feet) + " ft " +
-                     std::to_string(failure.span.inches) + " in: ";
+  std::string text =
+      "slab design not possible for wheel load " + exactText(c.wheelLoad) + ", top cover " +
+      exactText(c.topCover) + ", paving allowance " + exactText(c.pavingAllowance) + ", fs " +
+      exactText(c.steelStress) + ", fc " + exactText(c.concreteStress) + ", at span " +
+      std::to_string(failure.span.feet) + " ft " + std::to_string(failure.span.inches) + " in: ";
   switch (failure.reason) {
     case DesignFailure::Reason::barsExhausted:
       text += "main bar spacing below 5 in even with #11 bars";
       break;
     case DesignFailure::Reason::thicknessNotFound:
-      text += "no slab thickness found within " + std::to_string(maximumThicknessTrials) +
-              " trials";
+      text +=
+          "no slab thickness found within " + std::to_string(maximumThicknessTrials) + " trials";
       break;
     case DesignFailure::Reason::countOutOfRange:
       text += "distribution bar count out of range";
@@ -43,9 +42,14 @@ std::string designFailureText(const DesignCase& c, const DesignFailure& failure)
   return text;
 }
 
-void walkDesignCases(const DesignInputs& inputs, ReportWriter& writer, InterruptPoll& interrupts) {
+void walkDesignCases(const DesignInputs& inputs, ReportWriter& writer, InterruptPoll& interrupts,
+                     SpanListener* listener) {
+  int caseNumber = 0;
+  const DesignCase* current = nullptr;
+  const CaseConstants* currentConstants = nullptr;
   const SpanConsumer addRow = [&](const SpanResult& result) {
     writer.addRow(result);
+    if (listener) listener->spanDesigned(caseNumber, *current, *currentConstants, result);
     checkInterrupts(interrupts);
   };
   for (const double wheelLoad : inputs.wheelLoads) {
@@ -56,6 +60,9 @@ void walkDesignCases(const DesignInputs& inputs, ReportWriter& writer, Interrupt
             const DesignCase designCase{wheelLoad,   topCover,       pavingAllowance,
                                         steelStress, concreteStress, inputs.continuityFactor};
             const CaseConstants constants = computeCaseConstants(designCase);
+            ++caseNumber;
+            current = &designCase;
+            currentConstants = &constants;
             writer.beginCase(designCase, constants);
             if (const auto failure = sweepSpans(designCase, constants, addRow)) {
               throw RunFailure::severe(Diagnostic::designNotPossible,

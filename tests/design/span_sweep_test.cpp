@@ -9,9 +9,15 @@
 namespace vortanex {
 namespace {
 
-DesignCase caseA() { return DesignCase{16, 2, 0.03, 24, 1.4, continuityFactorYes}; }
-DesignCase caseB() { return DesignCase{16, 2, 0.03, 12, 1.4, continuityFactorYes}; }
-DesignCase caseC() { return DesignCase{16, 2, 0.03, 24, 1.4, continuityFactorNo}; }
+DesignCase caseA() {
+  return DesignCase{16, 2, 0.03, 24, 1.4, continuityFactorYes};
+}
+DesignCase caseB() {
+  return DesignCase{16, 2, 0.03, 12, 1.4, continuityFactorYes};
+}
+DesignCase caseC() {
+  return DesignCase{16, 2, 0.03, 24, 1.4, continuityFactorNo};
+}
 
 struct Sweep {
   std::vector<SpanResult> results;
@@ -28,10 +34,11 @@ Sweep sweep(const DesignCase& designCase) {
 // The row as the report prints it: "ft-in tmin t #bar@s middle-#dist outer-#dist".
 std::string printed(const SpanResult& r) {
   return std::to_string(r.span.feet) + "-" + std::to_string(r.span.inches) + " " +
-         editFixed(r.minimumThickness, 7, 4).substr(1) + " " + editFixed(r.thickness, 6, 3).substr(1) +
-         " #" + std::to_string(r.mainBar) + "@" + editFixed(r.mainSpacing, 6, 3).substr(1) + " " +
-         std::to_string(r.middleHalfBars) + "-#" + std::to_string(r.distributionBar) + " " +
-         std::to_string(r.outerQuarterBars) + "-#" + std::to_string(r.distributionBar);
+         editFixed(r.minimumThickness, 7, 4).substr(1) + " " +
+         editFixed(r.thickness, 6, 3).substr(1) + " #" + std::to_string(r.mainBar) + "@" +
+         editFixed(r.mainSpacing, 6, 3).substr(1) + " " + std::to_string(r.middleHalfBars) + "-#" +
+         std::to_string(r.distributionBar) + " " + std::to_string(r.outerQuarterBars) + "-#" +
+         std::to_string(r.distributionBar);
 }
 
 const SpanResult& at(const Sweep& s, int feet, int inches) {
@@ -141,13 +148,11 @@ TEST(SpanSweep, EndlessThicknessTrialsEndTheCase) {
 }
 
 TEST(SpanSweep, ExtremeButValidInputsEndOneWayOrTheOther) {
-  for (const DesignCase& designCase : {DesignCase{0, 2, 0, 24, 1.4, 1.0},
-                                       DesignCase{16, -1e300, 0.03, 24, 1.4, 1.0},
-                                       DesignCase{1e308, 2, 0.03, 24, 1.4, 1.0},
-                                       DesignCase{16, 2, 1e308, 24, 1.4, 1.0},
-                                       DesignCase{16, 2, 0.03, 1e-320, 1.4, 1.0},
-                                       DesignCase{16, 2, 0.03, 24, 1e-320, 1.0},
-                                       DesignCase{16, 2, 0.03, 1e308, 1e308, 1.0}}) {
+  for (const DesignCase& designCase :
+       {DesignCase{0, 2, 0, 24, 1.4, 1.0}, DesignCase{16, -1e300, 0.03, 24, 1.4, 1.0},
+        DesignCase{1e308, 2, 0.03, 24, 1.4, 1.0}, DesignCase{16, 2, 1e308, 24, 1.4, 1.0},
+        DesignCase{16, 2, 0.03, 1e-320, 1.4, 1.0}, DesignCase{16, 2, 0.03, 24, 1e-320, 1.0},
+        DesignCase{16, 2, 0.03, 1e308, 1e308, 1.0}}) {
     const Sweep s = sweep(designCase);
     EXPECT_TRUE(s.failure || s.results.size() == 103u);
   }

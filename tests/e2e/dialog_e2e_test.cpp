@@ -1,8 +1,7 @@
 // The real binary, answers on standard input, console and report compared byte for byte.
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include "process_runner.h"
 
@@ -41,7 +40,7 @@ std::string diagnostic(int number, const std::string& text) {
 }
 
 ProcessResult run(const ScratchDirectory& dir, const std::string& input) {
-  return runVortanex({input, dir.path(), std::nullopt});
+  return runVortanex({input, {}, dir.path(), std::nullopt});
 }
 
 TEST(EndToEnd, CaseAReportMatchesTheReviewedPagesByteForByte) {
@@ -125,16 +124,18 @@ INSTANTIATE_TEST_SUITE_P(
         Ending{"WordsInValue", "r.rpt\n1\n16 kips\n", false, 64, conversion},
         Ending{"UnknownContinuityNewFile", "r.rpt\n1\n16\n1\n2\n1\n.03\n1\n24\n1\n1.4\nx\n", false,
                64, conversion},
-        Ending{"UnknownContinuityExistingFile",
-               "r.rpt\ny\n1\n16\n1\n2\n1\n.03\n1\n24\n1\n1.4\nx\n", true, 64, conversion},
+        Ending{"UnknownContinuityExistingFile", "r.rpt\ny\n1\n16\n1\n2\n1\n.03\n1\n24\n1\n1.4\nx\n",
+               true, 64, conversion},
         Ending{"OverflowingValue", "r.rpt\n1\n9E999\n", false, 65,
                diagnostic(65, "wheel load must be a finite number, unit 5, file CONIN$")},
         Ending{"ZeroConcreteStress", "r.rpt\n1\n16\n1\n2\n1\n.03\n1\n24\n1\n0\n", false, 65,
-               diagnostic(65, "allowable concrete stress fc must be greater than 0, unit 5, "
-                              "file CONIN$")},
+               diagnostic(65,
+                          "allowable concrete stress fc must be greater than 0, unit 5, "
+                          "file CONIN$")},
         Ending{"NegativeSteelStress", "r.rpt\ny\n1\n16\n1\n2\n1\n.03\n1\n-24\n", true, 65,
-               diagnostic(65, "allowable steel stress fs must be greater than 0, unit 5, "
-                              "file CONIN$")}),
+               diagnostic(65,
+                          "allowable steel stress fs must be greater than 0, unit 5, "
+                          "file CONIN$")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EndToEnd, CountsAboveFiveAreAllDesigned) {
@@ -169,9 +170,9 @@ TEST(EndToEnd, MissingDirectoryIs29) {
   const ProcessResult result = run(dir, "nodir/r.rpt\n" + caseAValues);
   EXPECT_EQ(result.status, 29);
   EXPECT_EQ(result.output, namePrompt);
-  EXPECT_EQ(result.errorOutput, "vortanex: No such file or directory\r\n" +
-                                    diagnostic(29, "file not found, unit 6, file " +
-                                                       dir.file("nodir/r.rpt")));
+  EXPECT_EQ(result.errorOutput,
+            "vortanex: No such file or directory\r\n" +
+                diagnostic(29, "file not found, unit 6, file " + dir.file("nodir/r.rpt")));
 }
 
 TEST(EndToEnd, DeviceFullAcceptedForOverwriteFailsAtTheFirstRecord) {
@@ -194,7 +195,7 @@ TEST_F(AsUnprivilegedUser, ReadOnlyExistingFileIs47AndStaysUnchanged) {
   ScratchDirectory dir;
   writeFile(dir.file("r.rpt"), "old report\n");
   ::chmod(dir.file("r.rpt").c_str(), 0444);
-  const ProcessResult result = runVortanex({"r.rpt\ny\n" + caseAValues, dir.path(), nobody});
+  const ProcessResult result = runVortanex({"r.rpt\ny\n" + caseAValues, {}, dir.path(), nobody});
   EXPECT_EQ(result.status, 47);
   EXPECT_EQ(result.output, namePrompt + overwriteQuestion + valuePrompts);
   EXPECT_EQ(result.errorOutput,
@@ -206,7 +207,7 @@ TEST_F(AsUnprivilegedUser, AccessRefusedIs9) {
   ScratchDirectory dir;
   ::mkdir(dir.file("locked").c_str(), 0555);
   const ProcessResult result =
-      runVortanex({"locked/r.rpt\n" + caseAValues, dir.path(), nobody});
+      runVortanex({"locked/r.rpt\n" + caseAValues, {}, dir.path(), nobody});
   EXPECT_EQ(result.status, 9);
   EXPECT_EQ(result.errorOutput,
             "vortanex: Permission denied\r\n" +
@@ -219,7 +220,7 @@ TEST_F(AsUnprivilegedUser, ExistingFileThatCannotBeOpenedAtAllIs9) {
   ScratchDirectory dir;
   writeFile(dir.file("r.rpt"), "secret\n");
   ::chmod(dir.file("r.rpt").c_str(), 0000);
-  const ProcessResult result = runVortanex({"r.rpt\ny\n" + caseAValues, dir.path(), nobody});
+  const ProcessResult result = runVortanex({"r.rpt\ny\n" + caseAValues, {}, dir.path(), nobody});
   EXPECT_EQ(result.status, 9);
   EXPECT_EQ(result.output, namePrompt + overwriteQuestion);
 }

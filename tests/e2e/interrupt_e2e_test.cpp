@@ -3,12 +3,11 @@
 // The report file is a FIFO with a one-page pipe buffer: the program blocks in its record
 // writes until the test reads, so "after n bytes of the report" is an exact moment.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <random>
@@ -33,7 +32,7 @@ const std::string values25 =
 std::string referenceReport() {
   static const std::string report = [] {
     ScratchDirectory dir;
-    const ProcessResult result = runVortanex({"r.rpt\n" + values25, dir.path(), std::nullopt});
+    const ProcessResult result = runVortanex({"r.rpt\n" + values25, {}, dir.path(), std::nullopt});
     EXPECT_EQ(result.status, 0);
     return maskStamps(readFile(dir.file("r.rpt")));
   }();
@@ -113,8 +112,7 @@ ProcessResult interruptAfterReportBytes(std::size_t count, const Event& event,
 }
 
 std::string eventDiagnostic(const Event& event) {
-  return std::string("vortanex: error (200): program aborting due to ") + event.name +
-         " event\r\n";
+  return std::string("vortanex: error (200): program aborting due to ") + event.name + " event\r\n";
 }
 
 const Event controlC{SIGINT, 130, "control-C"};
@@ -123,9 +121,9 @@ TEST(Interrupts, ControlCDuringTheDesignKeepsWholeRecordsAndEndsWithALineFeed) {
   const std::size_t full = referenceReport().size();
   ASSERT_GT(full, 200000u);
   // Fourteen moments spread over the report, from its first bytes to its last page.
-  for (const std::size_t count : {1ul, 60ul, 4000ul, 11000ul, 30000ul, 60000ul, 90000ul,
-                                  120000ul, 150000ul, 180000ul, 210000ul, 240000ul,
-                                  full - 20000, full - 8000}) {
+  for (const std::size_t count :
+       {1ul, 60ul, 4000ul, 11000ul, 30000ul, 60000ul, 90000ul, 120000ul, 150000ul, 180000ul,
+        210000ul, 240000ul, full - 20000, full - 8000}) {
     std::string report;
     const ProcessResult result = interruptAfterReportBytes(count, controlC, report);
     EXPECT_EQ(result.status, 130) << "after " << count << " bytes";
@@ -151,7 +149,8 @@ void waitForPrompts(const RunningVortanex& program, std::size_t lines) {
   for (int i = 0; i < 20000; ++i) {
     const std::string out = program.outputSoFar();
     std::size_t count = 0;
-    for (std::size_t at = out.find("\r\n"); at != std::string::npos; at = out.find("\r\n", at + 2)) {
+    for (std::size_t at = out.find("\r\n"); at != std::string::npos;
+         at = out.find("\r\n", at + 2)) {
       ++count;
     }
     if (count >= lines) return;
@@ -205,8 +204,9 @@ TEST(Interrupts, KilledRunsLeaveOnlyWholeRecords) {
 TEST(Interrupts, ControlCOnALongRunIntoARegularFile) {
   ScratchDirectory dir;
   RunningVortanex program(dir.path());
-  program.type("big.rpt\n5\n12\n14\n16\n18\n20\n5\n2\n2.25\n2.5\n2.75\n3\n5\n0\n.015\n.03\n.045\n"
-               ".06\n5\n20\n22\n24\n26\n28\n5\n1.2\n1.4\n1.6\n1.8\n2.0\nY\n");
+  program.type(
+      "big.rpt\n5\n12\n14\n16\n18\n20\n5\n2\n2.25\n2.5\n2.75\n3\n5\n0\n.015\n.03\n.045\n"
+      ".06\n5\n20\n22\n24\n26\n28\n5\n1.2\n1.4\n1.6\n1.8\n2.0\nY\n");
   struct stat status {};
   for (int i = 0; i < 20000; ++i) {
     if (::stat(dir.file("big.rpt").c_str(), &status) == 0 && status.st_size > 300000) break;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <random>
 
@@ -29,26 +29,26 @@ TEST_P(EditFixed, WritesExactlyTheseCharacters) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, EditFixed,
-    ::testing::Values(
-        FixedCase{16, 6, 2, " 16.00"}, FixedCase{24, 7, 3, " 24.000"},
-        FixedCase{1.4, 7, 3, "  1.400"}, FixedCase{2.25, 6, 3, " 2.250"},
-        FixedCase{0.03, 6, 3, " 0.030"}, FixedCase{continuityFactorYes, 3, 1, "0.8"},
-        FixedCase{1.0, 3, 1, "1.0"}, FixedCase{0.5, 3, 1, "0.5"}, FixedCase{-0.5, 3, 1, "-.5"},
-        FixedCase{-0.5, 4, 1, "-0.5"}, FixedCase{0.125, 4, 2, "0.12"},
-        FixedCase{0.375, 4, 2, "0.38"}, FixedCase{-0.004, 5, 2, " 0.00"},
-        FixedCase{123.456, 6, 3, "******"}, FixedCase{2.675, 4, 2, "2.67"},
-        FixedCase{9.996, 5, 2, "10.00"}, FixedCase{99.996, 5, 2, "*****"},
-        FixedCase{99.994, 5, 2, "99.99"}, FixedCase{0.5, 2, 1, ".5"},
-        FixedCase{0.03, 4, 3, ".030"}, FixedCase{0, 4, 3, ".000"}, FixedCase{0, 6, 3, " 0.000"},
-        FixedCase{-0.0, 6, 3, " 0.000"}, FixedCase{-0.25, 4, 2, "-.25"},
-        FixedCase{-0.25, 5, 2, "-0.25"}, FixedCase{-12.5, 6, 2, "-12.50"},
-        FixedCase{-12.5, 5, 2, "*****"}, FixedCase{8.00600004196167, 6, 3, " 8.006"},
-        FixedCase{6.0650, 7, 4, " 6.0650"}, FixedCase{1e300, 7, 3, "*******"},
-        FixedCase{12.5, 3, 0, "12."}, FixedCase{13.5, 3, 0, "14."},  // ties to even
-        FixedCase{std::numeric_limits<double>::quiet_NaN(), 4, 1, " NaN"},
-        FixedCase{-std::numeric_limits<double>::quiet_NaN(), 7, 3, " NaN   "},
-        FixedCase{std::numeric_limits<double>::infinity(), 7, 3, "*******"},
-        FixedCase{-std::numeric_limits<double>::infinity(), 6, 2, "******"}));
+    ::testing::Values(FixedCase{16, 6, 2, " 16.00"}, FixedCase{24, 7, 3, " 24.000"},
+                      FixedCase{1.4, 7, 3, "  1.400"}, FixedCase{2.25, 6, 3, " 2.250"},
+                      FixedCase{0.03, 6, 3, " 0.030"}, FixedCase{continuityFactorYes, 3, 1, "0.8"},
+                      FixedCase{1.0, 3, 1, "1.0"}, FixedCase{0.5, 3, 1, "0.5"},
+                      FixedCase{-0.5, 3, 1, "-.5"}, FixedCase{-0.5, 4, 1, "-0.5"},
+                      FixedCase{0.125, 4, 2, "0.12"}, FixedCase{0.375, 4, 2, "0.38"},
+                      FixedCase{-0.004, 5, 2, " 0.00"}, FixedCase{123.456, 6, 3, "******"},
+                      FixedCase{2.675, 4, 2, "2.67"}, FixedCase{9.996, 5, 2, "10.00"},
+                      FixedCase{99.996, 5, 2, "*****"}, FixedCase{99.994, 5, 2, "99.99"},
+                      FixedCase{0.5, 2, 1, ".5"}, FixedCase{0.03, 4, 3, ".030"},
+                      FixedCase{0, 4, 3, ".000"}, FixedCase{0, 6, 3, " 0.000"},
+                      FixedCase{-0.0, 6, 3, " 0.000"}, FixedCase{-0.25, 4, 2, "-.25"},
+                      FixedCase{-0.25, 5, 2, "-0.25"}, FixedCase{-12.5, 6, 2, "-12.50"},
+                      FixedCase{-12.5, 5, 2, "*****"}, FixedCase{8.00600004196167, 6, 3, " 8.006"},
+                      FixedCase{6.0650, 7, 4, " 6.0650"}, FixedCase{1e300, 7, 3, "*******"},
+                      FixedCase{12.5, 3, 0, "12."}, FixedCase{13.5, 3, 0, "14."},  // ties to even
+                      FixedCase{std::numeric_limits<double>::quiet_NaN(), 4, 1, " NaN"},
+                      FixedCase{-std::numeric_limits<double>::quiet_NaN(), 7, 3, " NaN   "},
+                      FixedCase{std::numeric_limits<double>::infinity(), 7, 3, "*******"},
+                      FixedCase{-std::numeric_limits<double>::infinity(), 6, 2, "******"}));
 
 struct IntegerCase {
   std::int32_t value;
@@ -62,15 +62,13 @@ TEST_P(EditInteger, WritesExactlyTheseCharacters) {
   EXPECT_EQ(editInteger(GetParam().value, GetParam().width), GetParam().field);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, EditInteger,
-                         ::testing::Values(IntegerCase{7, 2, " 7"}, IntegerCase{0, 2, " 0"},
-                                           IntegerCase{-5, 2, "-5"}, IntegerCase{100, 2, "**"},
-                                           IntegerCase{10, 3, " 10"}, IntegerCase{99, 2, "99"},
-                                           IntegerCase{-10, 2, "**"},
-                                           IntegerCase{std::numeric_limits<std::int32_t>::min(),
-                                                       11, "-2147483648"},
-                                           IntegerCase{std::numeric_limits<std::int32_t>::min(),
-                                                       10, "**********"}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, EditInteger,
+    ::testing::Values(IntegerCase{7, 2, " 7"}, IntegerCase{0, 2, " 0"}, IntegerCase{-5, 2, "-5"},
+                      IntegerCase{100, 2, "**"}, IntegerCase{10, 3, " 10"},
+                      IntegerCase{99, 2, "99"}, IntegerCase{-10, 2, "**"},
+                      IntegerCase{std::numeric_limits<std::int32_t>::min(), 11, "-2147483648"},
+                      IntegerCase{std::numeric_limits<std::int32_t>::min(), 10, "**********"}));
 
 TEST(EditText, PadsOnTheLeftAndCutsOnTheRight) {
   EXPECT_EQ(editText("ABC", 5), "  ABC");
@@ -88,13 +86,11 @@ namespace {
 // value, ties to even) on random values of every magnitude and on exact ties.
 std::string referenceField(double value, int decimals) {
   char buffer[400];
-  const auto end =
-      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed,
-                    decimals)
-          .ptr;
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                 std::chars_format::fixed, decimals)
+                       .ptr;
   std::string digits(buffer, end);
-  const bool minus =
-      std::signbit(value) && digits.find_first_not_of("0.") != std::string::npos;
+  const bool minus = std::signbit(value) && digits.find_first_not_of("0.") != std::string::npos;
   if (decimals == 0) digits += '.';
   std::string field(60 - digits.size() - (minus ? 1 : 0), ' ');
   if (minus) field += '-';

@@ -35,8 +35,7 @@ TEST_P(AsaBytes, WritesExactlyTheseBytes) {
 INSTANTIATE_TEST_SUITE_P(
     CarriageControl, AsaBytes,
     ::testing::Values(
-        AsaCase{"worked example", {"0AB", " CD", "", "1", "0EF"},
-                "\nAB\r\nCD\r\n\r\f\r\n\nEF\r\n"},
+        AsaCase{"worked example", {"0AB", " CD", "", "1", "0EF"}, "\nAB\r\nCD\r\n\r\f\r\n\nEF\r\n"},
         AsaCase{"empty record first", {""}, "\r\n"},
         AsaCase{"empty record later", {" X", ""}, "X\r\n\r\n"},
         AsaCase{"new page first", {"1"}, "\f\r\n"},
@@ -89,9 +88,9 @@ TEST(RecordSink, EveryRecordIsOneWrite) {
 
 TEST(RecordSink, RefusedWriteIs38AndKeepsEarlierRecords) {
   auto file = std::make_shared<MemoryFile>();
-  FaultPlan faults{.failWriteFrom = 3, .failWriteCount = 1, .writeError = EIO};
-  RecordSink sink = RecordSink::openedNew(
-      std::make_unique<MemoryOutputFile>(file, &faults, true), "/dir/report.txt");
+  FaultPlan faults = FaultPlan::failingWrites(3, 1, EIO);
+  RecordSink sink = RecordSink::openedNew(std::make_unique<MemoryOutputFile>(file, &faults, true),
+                                          "/dir/report.txt");
   sink.writeRecord(" A");
   sink.writeRecord(" B");
   try {
@@ -125,7 +124,7 @@ TEST(RecordSink, ReadOnlyReportFileIs47AndStaysUnchanged) {
 
 TEST(RecordSink, RefusedFinalLineFeedIs28) {
   auto file = std::make_shared<MemoryFile>();
-  FaultPlan faults{.failWriteFrom = 2, .writeError = ENOSPC};
+  FaultPlan faults = FaultPlan::failingWrites(2, 0, ENOSPC);
   RecordSink sink =
       RecordSink::openedNew(std::make_unique<MemoryOutputFile>(file, &faults, true), "/r");
   sink.writeRecord(" A");
@@ -140,7 +139,8 @@ TEST(RecordSink, ConsoleLinesEndWithCarriageReturnAndLineFeed) {
   testing::StringOutput out;
   RecordSink console = RecordSink::console(out, -1, "CONOUT$");
   console.writeRecord(" Enter Output File Name:");
-  console.writeList({"OUTPUT FILE ALREADY EXISTS. ", " DO YOU WISH TO DELETE IT [DEFAULT IS N]? (Y/N) "});
+  console.writeList(
+      {"OUTPUT FILE ALREADY EXISTS. ", " DO YOU WISH TO DELETE IT [DEFAULT IS N]? (Y/N) "});
   console.writeList({"EXITING PROGRAM"});
   EXPECT_EQ(out.bytes,
             " Enter Output File Name:\r\n"

@@ -11,8 +11,8 @@
 namespace vortanex {
 namespace {
 
-using testing::fixedInstant;
 using testing::FixedClock;
+using testing::fixedInstant;
 using testing::RecordRecorder;
 
 const DesignCase caseA{16, 2, 0.03, 24, 1.4, continuityFactorYes};
@@ -20,8 +20,7 @@ const DesignCase caseA{16, 2, 0.03, 24, 1.4, continuityFactorYes};
 void reportCase(ReportWriter& writer, const DesignCase& designCase) {
   const CaseConstants constants = computeCaseConstants(designCase);
   writer.beginCase(designCase, constants);
-  ASSERT_FALSE(sweepSpans(designCase, constants,
-                          [&](const SpanResult& r) { writer.addRow(r); }));
+  ASSERT_FALSE(sweepSpans(designCase, constants, [&](const SpanResult& r) { writer.addRow(r); }));
   writer.endCase();
 }
 
@@ -65,10 +64,11 @@ TEST(ReportWriter, OneCaseWrites174RecordsOfTheirExactLengths) {
   ASSERT_EQ(recorder.records.size(), 174u);
   ASSERT_EQ(expected.size(), 174u);
   for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(recorder.records[i].size(), expected[i]) << "record " << i + 1 << ": "
-                                                       << recorder.records[i];
+    EXPECT_EQ(recorder.records[i].size(), expected[i])
+        << "record " << i + 1 << ": " << recorder.records[i];
   }
-  EXPECT_EQ(recorder.records.front(), "005-MAR-09              ARVENTA STATE DEPARTMENT OF HIGHWAYS");
+  EXPECT_EQ(recorder.records.front(),
+            "005-MAR-09              ARVENTA STATE DEPARTMENT OF HIGHWAYS");
   EXPECT_EQ(recorder.records[1],
             " 09:04:07  PLANS PRODUCTION BUREAU - SECTION OF DECK AND SPAN ENGINEERING");
   EXPECT_EQ(recorder.records[58], "                                   Page 1 of 3");

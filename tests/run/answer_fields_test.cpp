@@ -26,8 +26,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CountCase{"2.5", std::nullopt}, CountCase{"x", std::nullopt},
                       CountCase{"2x", std::nullopt}, CountCase{"\t3", std::nullopt},
                       CountCase{"3-", std::nullopt}, CountCase{"-", std::nullopt},
-                      CountCase{"\r", std::nullopt}, CountCase{"99", 99},
-                      CountCase{"-9", -9}));
+                      CountCase{"\r", std::nullopt}, CountCase{"99", 99}, CountCase{"-9", -9}));
 
 struct ValueCase {
   const char* line;
@@ -46,21 +45,21 @@ TEST_P(ValueField, ReadsTheFirstFiveCharacters) {
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, ValueField,
-    ::testing::Values(
-        ValueCase{"16", 16.0}, ValueCase{"2.25", 2.25}, ValueCase{".03", 0.03},
-        ValueCase{"0.03", 0.03}, ValueCase{"1.4", 1.4}, ValueCase{"1 6", 16.0},
-        ValueCase{"2.5E1", 25.0}, ValueCase{"16.000", 16.0}, ValueCase{"123456", 12345.0},
-        ValueCase{"1.5-2", 0.015}, ValueCase{"1.5+2", 150.0}, ValueCase{"2d1", 20.0},
-        ValueCase{"2q-1", 0.2}, ValueCase{"-2.5", -2.5}, ValueCase{"+7", 7.0},
-        ValueCase{"5.", 5.0}, ValueCase{"", 0.0}, ValueCase{"     ", 0.0},
-        ValueCase{"24", 24.0}, ValueCase{"1.40", 1.4}, ValueCase{"1E-99", 1e-99},
-        ValueCase{"1-999", 0.0}, ValueCase{"16 kips", std::nullopt},
-        ValueCase{"INF", std::nullopt}, ValueCase{"NaN", std::nullopt},
-        ValueCase{"1..2", std::nullopt}, ValueCase{".", std::nullopt},
-        ValueCase{"-", std::nullopt}, ValueCase{"E5", std::nullopt},
-        ValueCase{"2E", std::nullopt}, ValueCase{"2E+", std::nullopt},
-        ValueCase{"1-2-3", std::nullopt}, ValueCase{"1,5", std::nullopt},
-        ValueCase{"0x10", std::nullopt}, ValueCase{"\t16", std::nullopt}));
+    ::testing::Values(ValueCase{"16", 16.0}, ValueCase{"2.25", 2.25}, ValueCase{".03", 0.03},
+                      ValueCase{"0.03", 0.03}, ValueCase{"1.4", 1.4}, ValueCase{"1 6", 16.0},
+                      ValueCase{"2.5E1", 25.0}, ValueCase{"16.000", 16.0},
+                      ValueCase{"123456", 12345.0}, ValueCase{"1.5-2", 0.015},
+                      ValueCase{"1.5+2", 150.0}, ValueCase{"2d1", 20.0}, ValueCase{"2q-1", 0.2},
+                      ValueCase{"-2.5", -2.5}, ValueCase{"+7", 7.0}, ValueCase{"5.", 5.0},
+                      ValueCase{"", 0.0}, ValueCase{"     ", 0.0}, ValueCase{"24", 24.0},
+                      ValueCase{"1.40", 1.4}, ValueCase{"1E-99", 1e-99}, ValueCase{"1-999", 0.0},
+                      ValueCase{"16 kips", std::nullopt}, ValueCase{"INF", std::nullopt},
+                      ValueCase{"NaN", std::nullopt}, ValueCase{"1..2", std::nullopt},
+                      ValueCase{".", std::nullopt}, ValueCase{"-", std::nullopt},
+                      ValueCase{"E5", std::nullopt}, ValueCase{"2E", std::nullopt},
+                      ValueCase{"2E+", std::nullopt}, ValueCase{"1-2-3", std::nullopt},
+                      ValueCase{"1,5", std::nullopt}, ValueCase{"0x10", std::nullopt},
+                      ValueCase{"\t16", std::nullopt}));
 
 TEST(ValueField, OverflowReadsAsInfinity) {
   const std::optional<double> value = readValueField("9E999");

@@ -14,8 +14,8 @@ using testing::FaultPlan;
 using testing::FixedClock;
 using testing::fixedInstant;
 using testing::MemoryFileSystem;
-using testing::RunOutcome;
 using testing::runInProcess;
+using testing::RunOutcome;
 using testing::ScheduledConsoleEvent;
 
 const std::string reportPath = "/work/report.txt";
@@ -53,15 +53,15 @@ TEST(FaultInjection, EveryRecordWriteOfAOneCaseRunMayFail) {
     for (const bool diskStaysFull : {false, true}) {
       for (int k = 1; k <= 174; ++k) {
         MemoryFileSystem files;
-        files.faults = FaultPlan{.failWriteFrom = k, .failWriteCount = diskStaysFull ? 0 : 1,
-                                 .writeError = error};
+        files.faults = FaultPlan::failingWrites(k, diskStaysFull ? 0 : 1, error);
         FixedClock clock(fixedInstant);
         const RunOutcome run = runInProcess(caseAAnswers("report.txt"), files, clock);
         ++injected;
 
         const std::string written =
             k == 1 ? std::string() : reference.bytes.substr(0, reference.recordEnds[k - 2]);
-        const std::string description = error == ENOSPC ? "No space left on device" : "Input/output error";
+        const std::string description =
+            error == ENOSPC ? "No space left on device" : "Input/output error";
         std::string diagnostic = "vortanex: " + description +
                                  "\r\nvortanex: severe (38): error during write, unit 6, file " +
                                  reportPath + "\r\n";
@@ -88,8 +88,7 @@ TEST(FaultInjection, RefusedCutOfAReusedFileIs38) {
   files.add(reportPath, std::string(50000, 'o'));
   files.faults.truncateError = EIO;
   FixedClock clock(fixedInstant);
-  const RunOutcome run =
-      runInProcess("report.txt\ny\n" + caseAAnswers("").substr(1), files, clock);
+  const RunOutcome run = runInProcess("report.txt\ny\n" + caseAAnswers("").substr(1), files, clock);
   EXPECT_EQ(run.status, 38);
   EXPECT_EQ(run.errorOutput,
             "vortanex: Input/output error\r\n"
@@ -110,8 +109,8 @@ TEST(FaultInjection, RefusedCloseAfterANormalRunIs28) {
 }
 
 TEST(ConsoleEventsInProcess, EveryMomentOfTheDesignLeavesWholeRecordsAndTheFinalLineFeed) {
-  const std::string input = testing::answers("report.txt", {"16", "20"}, {"2"}, {".03"}, {"24"},
-                                             {"1.4"}, "Y");
+  const std::string input =
+      testing::answers("report.txt", {"16", "20"}, {"2"}, {".03"}, {"24"}, {"1.4"}, "Y");
   const Reference reference = referenceRun(input);
   for (const auto& [signalNumber, status, name] :
        {std::tuple{SIGINT, 130, "control-C"}, std::tuple{SIGQUIT, 1, "control-BREAK"},

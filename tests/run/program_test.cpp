@@ -100,7 +100,8 @@ TEST(Program, ReplacesAnExistingFileOnYes) {
     const std::string input = "report.txt\n" + yes + "\n" + caseAAnswers("").substr(1);
     const RunOutcome run = runInProcess(input, files, clock);
     EXPECT_EQ(run.status, 0) << yes;
-    EXPECT_EQ(run.output, lines(fullDialog)[0] + "\r\n" + overwriteQuestion + fullDialog.substr(26));
+    EXPECT_EQ(run.output,
+              lines(fullDialog)[0] + "\r\n" + overwriteQuestion + fullDialog.substr(26));
     EXPECT_EQ(files.find(reportPath)->bytes, goldenCaseA()) << yes;
   }
 }
@@ -112,7 +113,8 @@ TEST(Program, DecliningEndsTheRunAndLeavesTheFile) {
     FixedClock clock(fixedInstant);
     const RunOutcome run = runInProcess("report.txt\n" + no + "\n1\n16\n", files, clock);
     EXPECT_EQ(run.status, 0) << '"' << no << '"';
-    EXPECT_EQ(run.output, " Enter Output File Name:\r\n" + overwriteQuestion + " EXITING PROGRAM\r\n");
+    EXPECT_EQ(run.output,
+              " Enter Output File Name:\r\n" + overwriteQuestion + " EXITING PROGRAM\r\n");
     EXPECT_EQ(run.errorOutput, "");
     EXPECT_EQ(files.find(reportPath)->bytes, "old report");
   }
@@ -147,8 +149,8 @@ TEST(Program, CountsAboveFiveReadAndDesignEveryValue) {
   MemoryFileSystem files;
   FixedClock clock(fixedInstant);
   const std::vector<std::string> loads = {"12", "14", "16", "18", "20", "22", "24"};
-  const RunOutcome run =
-      runInProcess(answers("report.txt", loads, {"2"}, {".03"}, {"24"}, {"1.4"}, "Y"), files, clock);
+  const RunOutcome run = runInProcess(
+      answers("report.txt", loads, {"2"}, {".03"}, {"24"}, {"1.4"}, "Y"), files, clock);
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(countOf(run.output, " Enter the wheel loading in kips: 16 for HS 20\r\n"), 7u);
   const std::string& report = files.find(reportPath)->bytes;
@@ -159,9 +161,9 @@ TEST(Program, CountsAboveFiveReadAndDesignEveryValue) {
 TEST(Program, CasesFollowTheNestingOrder) {
   MemoryFileSystem files;
   FixedClock clock(fixedInstant);
-  const RunOutcome run = runInProcess(
-      answers("report.txt", {"16", "20"}, {"2"}, {".03"}, {"24"}, {"1.4", "1.2"}, "Y"), files,
-      clock);
+  const RunOutcome run =
+      runInProcess(answers("report.txt", {"16", "20"}, {"2"}, {".03"}, {"24"}, {"1.4", "1.2"}, "Y"),
+                   files, clock);
   EXPECT_EQ(run.status, 0);
   const std::string& report = files.find(reportPath)->bytes;
   const std::vector<std::string> parameterLines = {
@@ -185,7 +187,7 @@ TEST(Program, CasesFollowTheNestingOrder) {
 // One bad answer at one question: the answers of case A up to it, then the bad line.
 struct BadAnswer {
   const char* name;
-  int question;       // index in case A's answers: 0 name, 1 wheel count, ... 11 continuity
+  int question;        // index in case A's answers: 0 name, 1 wheel count, ... 11 continuity
   std::string answer;  // the line that replaces it (without line end); "<EOF>" ends the input
   int status;
   std::string diagnostic;
@@ -213,8 +215,8 @@ TEST_P(BadAnswers, EndTheRunWithTheirDiagnostic) {
     if (existing) input.insert(input.find('\n') + 1, "y\n");
     const RunOutcome run = runInProcess(input, files, clock);
     EXPECT_EQ(run.status, bad.status) << bad.name;
-    EXPECT_EQ(run.errorOutput, "vortanex: severe (" + std::to_string(bad.status) + "): " +
-                                   bad.diagnostic + "\r\n")
+    EXPECT_EQ(run.errorOutput,
+              "vortanex: severe (" + std::to_string(bad.status) + "): " + bad.diagnostic + "\r\n")
         << bad.name;
     if (bad.question > 0) {
       ASSERT_TRUE(files.find(reportPath));
@@ -305,9 +307,10 @@ TEST_P(OpenFailures, EndTheRunBeforeAnyValueQuestion) {
 INSTANTIATE_TEST_SUITE_P(
     Refusals, OpenFailures,
     ::testing::Values(
-        OpenFailure{"MissingDirectory", "nodir/report.txt", 0, 29,
-                    "vortanex: No such file or directory\r\n"
-                    "vortanex: severe (29): file not found, unit 6, file /work/nodir/report.txt\r\n"},
+        OpenFailure{
+            "MissingDirectory", "nodir/report.txt", 0, 29,
+            "vortanex: No such file or directory\r\n"
+            "vortanex: severe (29): file not found, unit 6, file /work/nodir/report.txt\r\n"},
         OpenFailure{"EmptyName", "", 0, 29,
                     "vortanex: No such file or directory\r\n"
                     "vortanex: severe (29): file not found, unit 6, file \r\n"},

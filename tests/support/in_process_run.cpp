@@ -12,24 +12,24 @@ std::optional<RunFailure> ScheduledConsoleEvent::pending() {
 }
 
 RunOutcome runInProcess(const std::string& input, MemoryFileSystem& files, Clock& clock,
-                        InterruptPoll* interrupts, std::size_t inputChunk) {
+                        InterruptPoll* interrupts, std::size_t inputChunk,
+                        const RunOptions& options) {
   MemoryByteSource bytes(input, inputChunk);
   LineSource lines(bytes);
   StringOutput output;
   StringOutput errorOutput;
   NoConsoleEvents noEvents;
-  RunEnvironment environment{lines, output, errorOutput, files, clock,
-                             interrupts ? *interrupts : noEvents};
+  RunEnvironment environment{lines, output, errorOutput,
+                             files, clock,  interrupts ? *interrupts : noEvents};
   RunOutcome outcome;
-  outcome.status = runProgram(environment);
+  outcome.status = runProgram(environment, options);
   outcome.output = output.bytes;
   outcome.errorOutput = errorOutput.bytes;
   return outcome;
 }
 
 std::string answers(const std::string& fileName, const std::vector<std::string>& wheelLoads,
-                    const std::vector<std::string>& covers,
-                    const std::vector<std::string>& pavings,
+                    const std::vector<std::string>& covers, const std::vector<std::string>& pavings,
                     const std::vector<std::string>& steelStresses,
                     const std::vector<std::string>& concreteStresses,
                     const std::string& continuity) {

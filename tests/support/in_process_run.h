@@ -5,6 +5,7 @@
 #include "fixed_clock.h"
 #include "memory_file_system.h"
 #include "run/interrupts.h"
+#include "run/program.h"
 
 namespace vortanex::testing {
 
@@ -31,12 +32,12 @@ class ScheduledConsoleEvent final : public InterruptPoll {
 
 // Runs the whole program in-process on the given standard input bytes.
 RunOutcome runInProcess(const std::string& input, MemoryFileSystem& files, Clock& clock,
-                        InterruptPoll* interrupts = nullptr, std::size_t inputChunk = 4096);
+                        InterruptPoll* interrupts = nullptr, std::size_t inputChunk = 4096,
+                        const RunOptions& options = {});
 
 // The answers of a run: file name, then each list's values, then the continuity answer.
 std::string answers(const std::string& fileName, const std::vector<std::string>& wheelLoads,
-                    const std::vector<std::string>& covers,
-                    const std::vector<std::string>& pavings,
+                    const std::vector<std::string>& covers, const std::vector<std::string>& pavings,
                     const std::vector<std::string>& steelStresses,
                     const std::vector<std::string>& concreteStresses,
                     const std::string& continuity);

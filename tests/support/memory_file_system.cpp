@@ -4,7 +4,8 @@ namespace vortanex::testing {
 
 int MemoryOutputFile::write(std::string_view bytes) {
   const int call = ++file_->writes;
-  if (faults_ && faults_->failWriteFrom > 0 && call >= faults_->failWriteFrom &&
+  if (faults_ && (faults_->onlyPath.empty() || faults_->onlyPath == file_->path) &&
+      faults_->failWriteFrom > 0 && call >= faults_->failWriteFrom &&
       (faults_->failWriteCount == 0 || call < faults_->failWriteFrom + faults_->failWriteCount)) {
     return faults_->writeError;
   }
@@ -54,6 +55,7 @@ OpenResult MemoryFileSystem::openExisting(const std::string& path) {
 
 std::shared_ptr<MemoryFile> MemoryFileSystem::add(const std::string& path, std::string bytes) {
   auto file = std::make_shared<MemoryFile>();
+  file->path = path;
   file->bytes = std::move(bytes);
   files[path] = file;
   return file;

@@ -2,9 +2,9 @@
 
 #include <cerrno>
 #include <functional>
-#include <optional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,21 +15,32 @@
 namespace vortanex::testing {
 
 struct MemoryFile {
+  std::string path;
   std::string bytes;
   bool directory = false;
   bool readOnly = false;  // opening for writing is refused, reading allowed
   bool closed = false;
-  int writes = 0;  // write calls received
+  int writes = 0;                           // write calls received
   std::vector<std::size_t> sizeAfterWrite;  // file size after each successful write
 };
 
 // Faults of the files opened through the file system.
 struct FaultPlan {
-  int failWriteFrom = 0;  // 1-based write call that fails first; 0 for none
+  // The k-th write call (and `count` calls from there on, 0 for all) fails with `error`.
+  static FaultPlan failingWrites(int from, int count, int error) {
+    FaultPlan plan;
+    plan.failWriteFrom = from;
+    plan.failWriteCount = count;
+    plan.writeError = error;
+    return plan;
+  }
+
+  int failWriteFrom = 0;   // 1-based write call that fails first; 0 for none
   int failWriteCount = 0;  // how many calls fail from there on; 0 for all later ones
   int writeError = ENOSPC;
   int truncateError = 0;
   int closeError = 0;
+  std::string onlyPath;  // when set, only the file of this path fails
 };
 
 // Bytes of one open file; writes go at the position, as on a real file opened at byte 0.

@@ -7,11 +7,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <cctype>
 #include <sstream>
 #include <stdexcept>
 
@@ -36,7 +36,8 @@ int waitFor(pid_t pid) {
 // In the child: standard streams, directory, user; then the binary. Never returns.
 [[noreturn]] void execVortanex(const std::string& binary, int input, const std::string& outputPath,
                                const std::string& errorPath, const std::string& directory,
-                               std::optional<uid_t> runAs) {
+                               std::optional<uid_t> runAs,
+                               const std::vector<std::string>& arguments = {}) {
   const int output = ::open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
   const int errorOutput = ::open(errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
   if (input < 0 || output < 0 || errorOutput < 0) ::_exit(250);
@@ -56,7 +57,10 @@ int waitFor(pid_t pid) {
   sigset_t none;
   sigemptyset(&none);
   ::sigprocmask(SIG_SETMASK, &none, nullptr);
-  ::execl(binary.c_str(), "vortanex", static_cast<char*>(nullptr));
+  std::vector<char*> argv{const_cast<char*>("vortanex")};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  ::execv(binary.c_str(), argv.data());
   ::_exit(253);
 }
 
@@ -80,7 +84,9 @@ ScratchDirectory::~ScratchDirectory() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-const char* vortanexBinary() { return VORTANEX_BINARY; }
+const char* vortanexBinary() {
+  return VORTANEX_BINARY;
+}
 
 ProcessResult runVortanex(const ProcessOptions& options) {
   ScratchDirectory capture;
@@ -96,7 +102,8 @@ ProcessResult runVortanex(const ProcessOptions& options) {
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
     execVortanex(binary, ::open(capture.file("stdin").c_str(), O_RDONLY), capture.file("stdout"),
-                 capture.file("stderr"), options.workingDirectory, options.runAs);
+                 capture.file("stderr"), options.workingDirectory, options.runAs,
+                 options.arguments);
   }
   ProcessResult result = decode(waitFor(pid));
   result.output = readFile(capture.file("stdout"));
@@ -111,8 +118,8 @@ RunningVortanex::RunningVortanex(const std::string& workingDirectory) {
   if (pid_ < 0) throw std::runtime_error("fork failed");
   if (pid_ == 0) {
     ::close(pipeEnds[1]);
-    execVortanex(vortanexBinary(), pipeEnds[0], capture_.file("stdout"), capture_.file("stderr"), workingDirectory,
-                 std::nullopt);
+    execVortanex(vortanexBinary(), pipeEnds[0], capture_.file("stdout"), capture_.file("stderr"),
+                 workingDirectory, std::nullopt);
   }
   ::close(pipeEnds[0]);
   input_ = pipeEnds[1];
@@ -142,9 +149,13 @@ void RunningVortanex::endInput() {
   input_ = -1;
 }
 
-void RunningVortanex::signal(int signalNumber) { ::kill(pid_, signalNumber); }
+void RunningVortanex::signal(int signalNumber) {
+  ::kill(pid_, signalNumber);
+}
 
-std::string RunningVortanex::outputSoFar() const { return readFile(capture_.file("stdout")); }
+std::string RunningVortanex::outputSoFar() const {
+  return readFile(capture_.file("stdout"));
+}
 
 ProcessResult RunningVortanex::wait() {
   endInput();
@@ -179,7 +190,8 @@ std::string maskStamps(const std::string& report) {
            std::isdigit(static_cast<unsigned char>(text[at + 1]));
   };
   std::string masked = report;
-  for (std::size_t at = masked.find('\n'); at != std::string::npos; at = masked.find('\n', at + 1)) {
+  for (std::size_t at = masked.find('\n'); at != std::string::npos;
+       at = masked.find('\n', at + 1)) {
     const std::size_t s = at + 1;
     if (masked.size() < s + 15) break;
     if (digits(masked, s) && masked[s + 2] == '-' && masked[s + 6] == '-' &&

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // Runs the real vortanex binary with answers on standard input, as an engineer would.
 namespace vortanex::testing {
@@ -31,6 +32,7 @@ class ScratchDirectory {
 
 struct ProcessOptions {
   std::string input;
+  std::vector<std::string> arguments;
   std::string workingDirectory;
   std::optional<uid_t> runAs;  // user (and group of the same number) to run as
 };
