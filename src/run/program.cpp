@@ -45,19 +45,9 @@ int closeFiles(RunEnvironment& env, std::optional<RecordSink>& report,
   return status;
 }
 
-// Opens the CSV table named on the command line; it must not exist yet.
-std::optional<DesignTable> openDesignTable(RunEnvironment& env, const std::string& name,
-                                           int& refusalStatus) {
-  const std::string path = resolveReportPath(name, env.files.currentDirectory());
-  OpenResult created = env.files.createNew(path);
-  if (created.error == EEXIST) {
-    (void)env.errorOutput.write("vortanex: CSV file " + path +
-                                " already exists; it is not replaced\r\n");
-    refusalStatus = 2;
-    return std::nullopt;
-  }
-  if (!created.file) throw fileOpenFailure(created.error, DesignTable::channel, path);
-  return std::optional<DesignTable>(std::in_place, std::move(created.file), path);
+void refuseExistingTable(RunEnvironment& env, const std::string& path) {
+  (void)env.errorOutput.write("vortanex: CSV file " + path +
+                              " already exists; it is not replaced\r\n");
 }
 
 }  // namespace
@@ -69,16 +59,29 @@ int runProgram(RunEnvironment& env, const RunOptions& options) {
   std::optional<DesignTable> table;
   env.interrupts.enterPhase(RunPhase::dialog);
   try {
+    // The CSV table must not exist: refused before any question, created after the last.
+    std::string tablePath;
     if (options.csvPath) {
-      int refusalStatus = 0;
-      table = openDesignTable(env, *options.csvPath, refusalStatus);
-      if (!table) return refusalStatus;
+      tablePath = resolveReportPath(*options.csvPath, env.files.currentDirectory());
+      if (env.files.isExistingFile(tablePath)) {
+        refuseExistingTable(env, tablePath);
+        return 2;
+      }
     }
     ConsoleDialog dialog(env.input, console, env.files);
     std::optional<OpenedReport> opened = dialog.selectReportFile();
     if (!opened) return 0;
     report.emplace(std::move(opened->sink));
     const DesignInputs inputs = dialog.askDesignInputs(opened->name);
+    if (options.csvPath) {
+      OpenResult created = env.files.createNew(tablePath);
+      if (created.error == EEXIST) {
+        refuseExistingTable(env, tablePath);
+        return closeFiles(env, report, table, 2);
+      }
+      if (!created.file) throw fileOpenFailure(created.error, DesignTable::channel, tablePath);
+      table.emplace(std::move(created.file), tablePath);
+    }
 
     env.interrupts.enterPhase(RunPhase::designing);
     ReportWriter writer(*report, env.clock);

@@ -79,6 +79,15 @@ TEST(Options, AnExistingCsvFileIsNotReplaced) {
   EXPECT_FALSE(fileExists(dir.file("r.rpt")));
 }
 
+TEST(Options, ADeclinedRunCreatesNoCsvFile) {
+  ScratchDirectory dir;
+  writeFile(dir.file("r.rpt"), "old\n");
+  const ProcessResult result =
+      runVortanex({"r.rpt\nn\n", {"--csv", "designs.csv"}, dir.path(), std::nullopt});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_FALSE(fileExists(dir.file("designs.csv")));
+}
+
 TEST(Options, CsvBesideTheReport) {
   ScratchDirectory dir;
   const ProcessResult result =
