@@ -76,12 +76,27 @@ std::optional<std::uint64_t> scaledRounded(double magnitude, int decimals) {
   return static_cast<std::uint64_t>(quotient);
 }
 
+constexpr char twoDigits[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
 // Decimal digits of `value`, right-aligned to end at `end`; gives the first digit written.
 char* putDigits(char* end, std::uint64_t value) {
-  do {
-    *--end = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
+  while (value >= 100) {
+    const std::uint64_t pair = value % 100;
+    value /= 100;
+    end -= 2;
+    end[0] = twoDigits[2 * pair];
+    end[1] = twoDigits[2 * pair + 1];
+  }
+  if (value >= 10) {
+    end -= 2;
+    end[0] = twoDigits[2 * value];
+    end[1] = twoDigits[2 * value + 1];
+  } else {
+    *--end = static_cast<char>('0' + value);
+  }
   return end;
 }
 
@@ -134,23 +149,22 @@ void editFixedInto(char* out, double value, int width, int decimals) {
   const double magnitude = std::fabs(value);
   // Both paths round the exact binary value to `decimals` places, ties to even.
   if (const std::optional<std::uint64_t> scaled = scaledRounded(magnitude, decimals)) {
-    std::uint64_t q = *scaled;
-    int length = 1;  // decimal digits of q
-    while (length < 20 && q >= powersOfTen[length]) ++length;
+    char digits[24];
+    char* const end = digits + sizeof digits;
+    const char* first = putDigits(end, *scaled);
+    const auto length = static_cast<int>(end - first);
     const int n = length > decimals ? length - decimals : 0;
-    const bool minus = negative && q != 0;
+    const bool minus = negative && *scaled != 0;
     if (decimals + 1 + n + (minus ? 1 : 0) > width) {
       fillStars(out, width);
       return;
     }
     char* p = out + width;
-    for (int i = 0; i < decimals; ++i) {
-      *--p = static_cast<char>('0' + q % 10);
-      q /= 10;
-    }
+    const char* digit = end;
+    for (int i = 0; i < decimals; ++i) *--p = digit > first ? *--digit : '0';
     *--p = '.';
     if (n > 0) {
-      p = putDigits(p, q);
+      while (digit > first) *--p = *--digit;
     } else {
       const int room = width - (decimals + 1);
       if (room >= 2 || (room == 1 && !minus)) *--p = '0';
@@ -175,11 +189,9 @@ void editFixedInto(char* out, double value, int width, int decimals) {
 }
 
 void editIntegerInto(char* out, std::int32_t value, int width) {
-  if (value >= 0 && value < 100 && width >= 2) {  // every count and bar size of a report
-    char* p = out + width;
-    *--p = static_cast<char>('0' + value % 10);
-    *--p = value >= 10 ? static_cast<char>('0' + value / 10) : ' ';
-    while (p > out) *--p = ' ';
+  if (value >= 0 && value < 100 && width == 2) {  // every count and bar size of a report row
+    out[0] = value < 10 ? ' ' : twoDigits[2 * value];
+    out[1] = twoDigits[2 * value + 1];
     return;
   }
   std::array<char, 16> digits;

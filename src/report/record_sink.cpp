@@ -12,7 +12,8 @@ RecordSink::RecordSink(CarriageMode mode, std::unique_ptr<OutputFile> owned, Out
       file_(file),
       channel_(channel),
       path_(std::move(path)),
-      cutPending_(cutPending) {}
+      cutPending_(cutPending),
+      readOnly_(mode == CarriageMode::asa && !file->writable()) {}
 
 RecordSink RecordSink::openedNew(std::unique_ptr<OutputFile> file, std::string path) {
   OutputFile* raw = file.get();
@@ -90,7 +91,7 @@ void RecordSink::writeRecord(std::string_view record) {
 }
 
 void RecordSink::writeBytes(std::string_view bytes) {
-  if (mode_ == CarriageMode::asa && !file_->writable()) {
+  if (readOnly_) {
     throw RunFailure::severe(Diagnostic::readOnlyFile,
                              unitText("write to READONLY file", channel_, path_));
   }

@@ -61,6 +61,7 @@ class RecordSink final : public RecordOutput {
   int channel_;
   std::string path_;
   bool cutPending_;
+  bool readOnly_;  // an existing report file that could only be opened for reading
   bool lineFeedOwed_ = false;
   bool closed_ = false;
   std::array<char, 128> shortRecord_;  // the bytes of a record, composed before its one write

@@ -1,6 +1,8 @@
 #include "report/template_lines.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 #include "report/field_editing.h"
 
@@ -36,6 +38,23 @@ void ParameterLine::fill(const CaseValues& v) {
   editFixedInto(at(chars_, 54), v.continuityFactor, 3, 1);
 }
 
+FixedFieldMemo::FixedFieldMemo(int width, int decimals) : width_(width), decimals_(decimals) {}
+
+void FixedFieldMemo::edit(char* out, double value) {
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  if (static_cast<std::size_t>(width_) > Slot{}.field.size()) {
+    editFixedInto(out, value, width_, decimals_);
+    return;
+  }
+  Slot& slot = slots_[(bits ^ (bits >> 29) ^ (bits >> 47)) % slots];
+  if (!slot.used || slot.bits != bits) {
+    editFixedInto(slot.field.data(), value, width_, decimals_);
+    slot.bits = bits;
+    slot.used = true;
+  }
+  std::memcpy(out, slot.field.data(), static_cast<std::size_t>(width_));
+}
+
 RowLine::RowLine() {
   std::copy(rowTemplate.begin(), rowTemplate.end(), chars_.begin());
 }
@@ -44,9 +63,9 @@ void RowLine::fill(const SpanResult& r) {
   editIntegerInto(at(chars_, 3), r.span.feet, 2);
   editIntegerInto(at(chars_, 6), r.span.inches, 2);
   editFixedInto(at(chars_, 12), r.minimumThickness, 7, 4);
-  editFixedInto(at(chars_, 20), r.thickness, 6, 3);
+  thickness_.edit(at(chars_, 20), r.thickness);
   editIntegerInto(at(chars_, 31), r.mainBar, 2);
-  editFixedInto(at(chars_, 37), r.mainSpacing, 6, 3);
+  spacing_.edit(at(chars_, 37), r.mainSpacing);
   editIntegerInto(at(chars_, 45), r.middleHalfBars, 2);
   editIntegerInto(at(chars_, 49), r.distributionBar, 2);
   editIntegerInto(at(chars_, 53), r.outerQuarterBars, 2);

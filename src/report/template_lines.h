@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "design/span_sweep.h"
@@ -31,6 +32,26 @@ class ParameterLine {
   std::array<char, templateLineLength> chars_;
 };
 
+// Remembers recent fixed-point fields of one shape. The slab thickness and the spacing of a
+// report take few distinct values, so most rows copy their fields instead of editing them.
+class FixedFieldMemo {
+ public:
+  FixedFieldMemo(int width, int decimals);
+  // Writes exactly what editFixedInto(out, value, width, decimals) writes.
+  void edit(char* out, double value);
+
+ private:
+  static constexpr std::size_t slots = 64;
+  struct Slot {
+    std::uint64_t bits = 0;
+    bool used = false;
+    std::array<char, 16> field{};
+  };
+  int width_;
+  int decimals_;
+  std::array<Slot, slots> slots_{};
+};
+
 // "  xx-xx    xx.xxxx xx.xxx    #xx at xx.xxx  xx-#xx  xx-#xx "
 class RowLine {
  public:
@@ -40,6 +61,8 @@ class RowLine {
 
  private:
   std::array<char, templateLineLength> chars_;
+  FixedFieldMemo thickness_{6, 3};
+  FixedFieldMemo spacing_{6, 3};
 };
 
 }  // namespace vortanex
