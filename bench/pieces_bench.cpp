@@ -9,6 +9,10 @@
 #include "report/output_file.h"
 #include "report/record_sink.h"
 #include "report/report_writer.h"
+#include "run/file_system.h"
+#include "run/interrupts.h"
+#include "run/line_source.h"
+#include "run/program.h"
 
 namespace vortanex {
 namespace {
@@ -66,6 +70,49 @@ void writeOneRecordToDevNull(benchmark::State& state) {
   (void)sink.close();
 }
 BENCHMARK(writeOneRecordToDevNull);
+
+// The whole largest normal job (3125 cases) in-process, every write discarded: what the run
+// costs outside its system calls.
+class DiscardFile final : public OutputFile {
+ public:
+  int write(std::string_view bytes) override {
+    benchmark::DoNotOptimize(bytes.data());
+    return 0;
+  }
+  int truncateHere() override { return 0; }
+  int close() override { return 0; }
+  bool writable() const override { return true; }
+};
+
+class DiscardFileSystem final : public FileSystem {
+ public:
+  std::optional<std::string> currentDirectory() override { return "/bench"; }
+  bool isExistingFile(const std::string&) override { return false; }
+  OpenResult createNew(const std::string&) override {
+    return {std::make_unique<DiscardFile>(), 0};
+  }
+  OpenResult openExisting(const std::string&) override {
+    return {std::make_unique<DiscardFile>(), 0};
+  }
+};
+
+void wholeLargestJobWithoutWrites(benchmark::State& state) {
+  const std::string answers =
+      "bench.rpt\n5\n12\n14\n16\n18\n20\n5\n2\n2.25\n2.5\n2.75\n3\n5\n0\n.015\n.03\n.045\n.06\n"
+      "5\n20\n22\n24\n26\n28\n5\n1.2\n1.4\n1.6\n1.8\n2.0\nY\n";
+  for (auto _ : state) {
+    MemoryByteSource bytes(answers);
+    LineSource input(bytes);
+    DiscardFile output;
+    DiscardFile errorOutput;
+    DiscardFileSystem files;
+    StillClock clock;
+    NoConsoleEvents events;
+    RunEnvironment environment{input, output, errorOutput, files, clock, events};
+    if (runProgram(environment) != 0) state.SkipWithError("the run failed");
+  }
+}
+BENCHMARK(wholeLargestJobWithoutWrites)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vortanex

@@ -1,5 +1,6 @@
 #include "design/span_sweep.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -39,14 +40,38 @@ struct Bars {
   int main = firstMainBar;
   int distribution = firstDistributionBar;
   double hb = 0, Am = 0, Ad = 0, Am12 = 0;
+  // (1.75 + 2 x distribution diameter) + 2 x main diameter: the starting thickness before the
+  // cover is added, the same operations in the same order as written in full.
+  double startWithoutCover = 0;
 
   void computeQuantities() {
     hb = BarTable::diameter(main) * 0.5;
     Am = BarTable::area(main);
     Ad = BarTable::area(distribution);
     Am12 = Am * 12.0;
+    startWithoutCover =
+        (startAllowance + 2.0 * BarTable::diameter(distribution)) + 2.0 * BarTable::diameter(main);
   }
 };
+
+// The distribution fraction of each span, (220 / sqrt(S)) / 100 capped at 0.67, which
+// depends on the span alone; computed once for the 103 spans.
+struct DistributionFractions {
+  std::array<double, spansPerCase> bySpan{};
+  DistributionFractions() {
+    SpanLength span = firstSpan;
+    for (double& fraction : bySpan) {
+      fraction = (distributionCoefficient / std::sqrt(span.effectiveSpan())) / 100.0;
+      if (fraction >= maximumDistributionFraction) fraction = maximumDistributionFraction;
+      span.advance();
+    }
+  }
+};
+
+double distributionFraction(const SpanLength& span) {
+  static const DistributionFractions fractions;
+  return fractions.bySpan[static_cast<std::size_t>(span.totalInches() - firstSpan.totalInches())];
+}
 
 }  // namespace
 
@@ -75,9 +100,7 @@ std::optional<DesignFailure> sweepSpans(const DesignCase& designCase,
   for (;;) {
     const double S = span.effectiveSpan();
 
-    double t = ((startAllowance + 2.0 * BarTable::diameter(bars.distribution)) +
-                2.0 * BarTable::diameter(bars.main)) +
-               c;
+    double t = bars.startWithoutCover + c;
     if (t < minimumSlabThickness) t = minimumSlabThickness;
 
     double M = 0, tmin = 0, d = 0;
@@ -108,8 +131,7 @@ std::optional<DesignFailure> sweepSpans(const DesignCase& designCase,
       continue;
     }
 
-    double pct = (distributionCoefficient / std::sqrt(S)) / 100.0;
-    if (pct >= maximumDistributionFraction) pct = maximumDistributionFraction;
+    const double pct = distributionFraction(span);
     const double N = ((pct * As) * S) / (bars.Ad + bars.Ad);
 
     const std::optional<int> middle = cutToCount(N + countRoundingAddend);
