@@ -7,16 +7,10 @@
 namespace vortanex {
 namespace {
 
-// The shortest text that reads back to exactly the same double.
-void appendExact(std::string& line, double value) {
+// A number and its comma; a double as the shortest text that reads back to exactly it.
+template <typename Number>
+void appendCell(std::string& line, Number value) {
   char buffer[32];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-  line.append(buffer, ec == std::errc{} ? end : buffer);
-  line += ',';
-}
-
-void appendInteger(std::string& line, int value) {
-  char buffer[16];
   const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
   line.append(buffer, ec == std::errc{} ? end : buffer);
   line += ',';
@@ -32,23 +26,23 @@ DesignTable::DesignTable(std::unique_ptr<OutputFile> file, std::string path)
 void DesignTable::spanDesigned(int caseNumber, const DesignCase& c, const CaseConstants& constants,
                                const SpanResult& r) {
   line_.clear();
-  appendInteger(line_, caseNumber);
-  appendExact(line_, c.wheelLoad);
-  appendExact(line_, c.topCover);
-  appendExact(line_, c.pavingAllowance);
-  appendExact(line_, c.steelStress);
-  appendExact(line_, c.concreteStress);
-  appendExact(line_, c.continuityFactor);
-  appendInteger(line_, constants.n);
-  appendInteger(line_, r.span.feet);
-  appendInteger(line_, r.span.inches);
-  appendExact(line_, r.minimumThickness);
-  appendExact(line_, r.thickness);
-  appendInteger(line_, r.mainBar);
-  appendExact(line_, r.mainSpacing);
-  appendInteger(line_, r.middleHalfBars);
-  appendInteger(line_, r.distributionBar);
-  appendInteger(line_, r.outerQuarterBars);
+  appendCell(line_, caseNumber);
+  appendCell(line_, c.wheelLoad);
+  appendCell(line_, c.topCover);
+  appendCell(line_, c.pavingAllowance);
+  appendCell(line_, c.steelStress);
+  appendCell(line_, c.concreteStress);
+  appendCell(line_, c.continuityFactor);
+  appendCell(line_, constants.n);
+  appendCell(line_, r.span.feet);
+  appendCell(line_, r.span.inches);
+  appendCell(line_, r.minimumThickness);
+  appendCell(line_, r.thickness);
+  appendCell(line_, r.mainBar);
+  appendCell(line_, r.mainSpacing);
+  appendCell(line_, r.middleHalfBars);
+  appendCell(line_, r.distributionBar);
+  appendCell(line_, r.outerQuarterBars);
   line_.back() = '\n';
   write(line_);
 }

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "console_text.h"
 #include "in_process_run.h"
 
 namespace vortanex {
@@ -12,31 +13,16 @@ namespace {
 
 using testing::answers;
 using testing::caseAAnswers;
+using testing::closingMessage;
 using testing::FixedClock;
 using testing::fixedInstant;
+using testing::fullDialog;
 using testing::MemoryFileSystem;
+using testing::overwriteQuestion;
 using testing::runInProcess;
 using testing::RunOutcome;
 
-const std::string closingMessage = "Normal termination of the VORTANEX application.\r\n";
 const std::string reportPath = "/work/report.txt";
-
-const std::string fullDialog =
-    " Enter Output File Name:\r\n"
-    " How many wheel loadings do you want?\r\n"
-    " Enter the wheel loading in kips: 16 for HS 20\r\n"
-    " How many top covers do you want?\r\n"
-    " Enter top cover in inches: 2, 2.25, 2.5 or 2.75\r\n"
-    " How many future paving allowances do you want?\r\n"
-    " Enter the future paving allowance in kips/ft^2: 0.03 See Design Memo No. 4.04\r\n"
-    " How many steel stresses do you want?\r\n"
-    " Enter the allowable steel stress, fs, in ksi: 24 for Grade 60 Reinforcement\r\n"
-    " How many concrete stresses do you want?\r\n"
-    " Enter the allowable concrete stress, fc, in ksi: 1.4 for 3.5 ksi concrete\r\n"
-    " Use continuity factor?  Enter Y for YES or N for NO.\r\n";
-
-const std::string overwriteQuestion =
-    " OUTPUT FILE ALREADY EXISTS.  DO YOU WISH TO DELETE IT [DEFAULT IS N]? (Y/N) \r\n";
 
 std::string goldenCaseA() {
   std::ifstream in(std::string(VORTANEX_TEST_DATA) + "/case_a.rpt", std::ios::binary);
