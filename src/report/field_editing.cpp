@@ -25,27 +25,6 @@ void placeRight(char* out, int width, std::string_view text) {
   std::memcpy(out + (width - length), text.data(), text.size());
 }
 
-constexpr std::uint64_t powersOfTen[20] = {1,
-                                           10,
-                                           100,
-                                           1000,
-                                           10000,
-                                           100000,
-                                           1000000,
-                                           10000000,
-                                           100000000,
-                                           1000000000,
-                                           10000000000,
-                                           100000000000,
-                                           1000000000000,
-                                           10000000000000,
-                                           100000000000000,
-                                           1000000000000000,
-                                           10000000000000000,
-                                           100000000000000000,
-                                           1000000000000000000,
-                                           10000000000000000000u};
-
 // |value| x 10^decimals rounded to a whole number, ties to even, computed exactly from the
 // binary value; nullopt when the result needs more than 64 bits (or decimals > 9).
 std::optional<std::uint64_t> scaledRounded(double magnitude, int decimals) {

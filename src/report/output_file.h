@@ -10,7 +10,7 @@ class OutputFile {
  public:
   virtual ~OutputFile() = default;
   // Hands all the bytes to the operating system; 0 or an errno value. A write that fails
-  // part-way leaves none of its bytes in a regular file.
+  // part-way leaves none of its bytes at the end of a regular file.
   virtual int write(std::string_view bytes) = 0;
   // Cuts the file off at the current write position (no-op for non-regular files).
   virtual int truncateHere() = 0;
@@ -39,6 +39,7 @@ class PosixOutputFile final : public OutputFile {
   bool writable_;
   bool regular_ = false;
   long long position_ = 0;
+  long long originalSize_ = 0;
 };
 
 }  // namespace vortanex

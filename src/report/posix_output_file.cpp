@@ -12,6 +12,7 @@ PosixOutputFile::PosixOutputFile(int fd, bool owned, bool writable)
     : fd_(fd), owned_(owned), writable_(writable) {
   struct stat status {};
   regular_ = fstat(fd_, &status) == 0 && S_ISREG(status.st_mode);
+  if (regular_) originalSize_ = static_cast<long long>(status.st_size);
 }
 
 PosixOutputFile::~PosixOutputFile() {
@@ -26,8 +27,9 @@ int PosixOutputFile::write(std::string_view bytes) {
     if (written < 0) {
       if (errno == EINTR) continue;
       const int error = errno;
-      if (regular_ && left != bytes.size()) {
-        // Take back the part of this record that did get written.
+      if (regular_ && left != bytes.size() && position_ >= originalSize_) {
+        // Take back the part of this record that did get written (only past the old
+        // content of a reused file, which cannot be given back).
         if (::ftruncate(fd_, position_) == 0) ::lseek(fd_, position_, SEEK_SET);
       }
       return error;

@@ -117,8 +117,10 @@ int runCommandLine(const std::vector<std::string>& arguments) {
       break;
   }
   ConsoleEvents events;
-  // A closed standard output must show as a write error, not end the process silently.
+  // A closed standard output or a file-size limit must show as a write error, not end the
+  // process without a word.
   ::signal(SIGPIPE, SIG_IGN);
+  ::signal(SIGXFSZ, SIG_IGN);
   FdByteSource standardInput(STDIN_FILENO);
   LineSource input(standardInput);
   PosixOutputFile output(STDOUT_FILENO, false, true);

@@ -14,6 +14,7 @@ using testing::fileExists;
 using testing::maskStamps;
 using testing::namePrompt;
 using testing::overwriteQuestion;
+using testing::ProcessOptions;
 using testing::ProcessResult;
 using testing::readFile;
 using testing::runVortanex;
@@ -171,6 +172,22 @@ TEST(EndToEnd, DeviceFullAcceptedForOverwriteFailsAtTheFirstRecord) {
   EXPECT_EQ(result.output, namePrompt + overwriteQuestion + valuePrompts);
   EXPECT_EQ(result.errorOutput, "vortanex: No space left on device\r\n" +
                                     diagnostic(38, "error during write, unit 6, file /dev/full"));
+}
+
+TEST(EndToEnd, AFileSizeLimitLeavesWholeRecordsAndTheFinalLineFeed) {
+  ScratchDirectory dir;
+  ProcessOptions options{"r.rpt\n" + caseAValues, {}, dir.path(), std::nullopt, 5000};
+  const ProcessResult result = runVortanex(options);
+  EXPECT_EQ(result.status, 38);
+  EXPECT_EQ(result.errorOutput,
+            "vortanex: File too large\r\n" +
+                diagnostic(38, "error during write, unit 6, file " + dir.file("r.rpt")));
+  const std::string report = readFile(dir.file("r.rpt"));
+  const std::string full = maskStamps(readFile(std::string(VORTANEX_TEST_DATA) + "/case_a.rpt"));
+  ASSERT_GT(report.size(), 4000u);
+  ASSERT_LE(report.size(), 5000u);
+  EXPECT_EQ(report.substr(report.size() - 2), "\r\n");  // the record's CR, the final LF
+  EXPECT_EQ(full.compare(0, report.size() - 1, maskStamps(report), 0, report.size() - 1), 0);
 }
 
 class AsUnprivilegedUser : public ::testing::Test {

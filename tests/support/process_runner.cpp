@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -37,7 +38,8 @@ int waitFor(pid_t pid) {
 [[noreturn]] void execVortanex(const std::string& binary, int input, const std::string& outputPath,
                                const std::string& errorPath, const std::string& directory,
                                std::optional<uid_t> runAs,
-                               const std::vector<std::string>& arguments = {}) {
+                               const std::vector<std::string>& arguments = {},
+                               std::optional<long> fileSizeLimit = std::nullopt) {
   const int output = ::open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
   const int errorOutput = ::open(errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
   if (input < 0 || output < 0 || errorOutput < 0) ::_exit(250);
@@ -45,6 +47,10 @@ int waitFor(pid_t pid) {
   ::dup2(output, STDOUT_FILENO);
   ::dup2(errorOutput, STDERR_FILENO);
   if (::chdir(directory.c_str()) != 0) ::_exit(251);
+  if (fileSizeLimit) {
+    const rlimit limit{static_cast<rlim_t>(*fileSizeLimit), static_cast<rlim_t>(*fileSizeLimit)};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(254);
+  }
   if (runAs) {
     if (::setgroups(0, nullptr) != 0 || ::setgid(*runAs) != 0 || ::setuid(*runAs) != 0) {
       ::_exit(252);
@@ -102,8 +108,8 @@ ProcessResult runVortanex(const ProcessOptions& options) {
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
     execVortanex(binary, ::open(capture.file("stdin").c_str(), O_RDONLY), capture.file("stdout"),
-                 capture.file("stderr"), options.workingDirectory, options.runAs,
-                 options.arguments);
+                 capture.file("stderr"), options.workingDirectory, options.runAs, options.arguments,
+                 options.fileSizeLimit);
   }
   ProcessResult result = decode(waitFor(pid));
   result.output = readFile(capture.file("stdout"));

@@ -31,10 +31,20 @@ class ScratchDirectory {
 };
 
 struct ProcessOptions {
+  ProcessOptions(std::string input, std::vector<std::string> arguments,
+                 std::string workingDirectory, std::optional<uid_t> runAs = std::nullopt,
+                 std::optional<long> fileSizeLimit = std::nullopt)
+      : input(std::move(input)),
+        arguments(std::move(arguments)),
+        workingDirectory(std::move(workingDirectory)),
+        runAs(runAs),
+        fileSizeLimit(fileSizeLimit) {}
+
   std::string input;
   std::vector<std::string> arguments;
   std::string workingDirectory;
-  std::optional<uid_t> runAs;  // user (and group of the same number) to run as
+  std::optional<uid_t> runAs;         // user (and group of the same number) to run as
+  std::optional<long> fileSizeLimit;  // RLIMIT_FSIZE in bytes
 };
 
 // The binary under test, as built beside the tests.
