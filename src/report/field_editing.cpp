@@ -25,12 +25,18 @@ void placeRight(char* out, int width, std::string_view text) {
   std::memcpy(out + (width - length), text.data(), text.size());
 }
 
+constexpr std::uint64_t powersOfTen[] = {1,      10,      100,      1000,      10000,
+                                         100000, 1000000, 10000000, 100000000, 1000000000};
+
+// 10^decimals for decimals 0 to 9.
+std::uint64_t powerOfTen(int decimals) {
+  return powersOfTen[decimals];
+}
+
 // |value| x 10^decimals rounded to a whole number, ties to even, computed exactly from the
 // binary value; nullopt when the result needs more than 64 bits (or decimals > 9).
 std::optional<std::uint64_t> scaledRounded(double magnitude, int decimals) {
   __extension__ using Wide = unsigned __int128;
-  static constexpr std::uint64_t powersOfTen[] = {1,      10,      100,      1000,      10000,
-                                                  100000, 1000000, 10000000, 100000000, 1000000000};
   if (decimals < 0 || decimals > 9) return std::nullopt;
   const auto bits = std::bit_cast<std::uint64_t>(magnitude);
   const auto biased = static_cast<int>(bits >> 52);
@@ -38,7 +44,7 @@ std::optional<std::uint64_t> scaledRounded(double magnitude, int decimals) {
   // magnitude = mantissa x 2^exponent, exactly
   const std::uint64_t mantissa = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
   const int exponent = biased == 0 ? -1074 : biased - 1075;
-  Wide scaled = static_cast<Wide>(mantissa) * powersOfTen[decimals];  // below 2^83
+  Wide scaled = static_cast<Wide>(mantissa) * powerOfTen(decimals);  // below 2^83
   if (exponent >= 0) {
     if (exponent > 40) return std::nullopt;
     scaled <<= exponent;
@@ -79,32 +85,26 @@ char* putDigits(char* end, std::uint64_t value) {
   return end;
 }
 
-// Lays out a rounded magnitude, given as its integer digits and its `decimals` decimal digits.
-void layOutFixed(char* out, int width, int decimals, bool negative, std::string_view integerDigits,
+// Lays out a rounded magnitude from the right: its decimal digits, the point, its integer
+// digits (none when it is below 1), a zero where the field has room, the sign, blanks.
+void layOutFixed(char* out, int width, bool minus, std::string_view integerDigits,
                  std::string_view decimalDigits) {
-  const bool roundsToZero = integerDigits.find_first_not_of('0') == std::string_view::npos &&
-                            decimalDigits.find_first_not_of('0') == std::string_view::npos;
-  const bool minus = negative && !roundsToZero;
-  if (integerDigits == "0") integerDigits = {};
-  const int n = static_cast<int>(integerDigits.size());
-
-  const int needed = decimals + 1 + n + (minus ? 1 : 0);
-  if (needed > width) {
+  const auto decimals = static_cast<int>(decimalDigits.size());
+  const auto n = static_cast<int>(integerDigits.size());
+  if (decimals + 1 + n + (minus ? 1 : 0) > width) {
     fillStars(out, width);
     return;
   }
   char* p = out + width;
-  p -= decimalDigits.size();
-  decimalDigits.copy(p, decimalDigits.size());
+  for (auto digit = decimalDigits.rbegin(); digit != decimalDigits.rend(); ++digit) *--p = *digit;
   *--p = '.';
-  p -= integerDigits.size();
-  integerDigits.copy(p, integerDigits.size());
+  for (auto digit = integerDigits.rbegin(); digit != integerDigits.rend(); ++digit) *--p = *digit;
   if (n == 0) {
     const int room = width - (decimals + 1);
     if (room >= 2 || (room == 1 && !minus)) *--p = '0';
   }
   if (minus) *--p = '-';
-  std::memset(out, ' ', static_cast<std::size_t>(p - out));
+  while (p > out) *--p = ' ';
 }
 
 }  // namespace
@@ -130,40 +130,31 @@ void editFixedInto(char* out, double value, int width, int decimals) {
   if (const std::optional<std::uint64_t> scaled = scaledRounded(magnitude, decimals)) {
     char digits[24];
     char* const end = digits + sizeof digits;
-    const char* first = putDigits(end, *scaled);
-    const auto length = static_cast<int>(end - first);
-    const int n = length > decimals ? length - decimals : 0;
-    const bool minus = negative && *scaled != 0;
-    if (decimals + 1 + n + (minus ? 1 : 0) > width) {
-      fillStars(out, width);
-      return;
-    }
-    char* p = out + width;
-    const char* digit = end;
-    for (int i = 0; i < decimals; ++i) *--p = digit > first ? *--digit : '0';
-    *--p = '.';
-    if (n > 0) {
-      while (digit > first) *--p = *--digit;
-    } else {
-      const int room = width - (decimals + 1);
-      if (room >= 2 || (room == 1 && !minus)) *--p = '0';
-    }
-    if (minus) *--p = '-';
-    while (p > out) *--p = ' ';
+    char* first = putDigits(end, *scaled);
+    while (end - first < decimals + 1) *--first = '0';  // at least "0.ddd"
+    const char* point = end - decimals;
+    const std::string_view integerDigits =
+        *scaled < powerOfTen(decimals)
+            ? std::string_view{}
+            : std::string_view(first, static_cast<std::size_t>(point - first));
+    layOutFixed(out, width, negative && *scaled != 0, integerDigits,
+                std::string_view(point, static_cast<std::size_t>(decimals)));
     return;
   }
 
   std::array<char, 400> buffer;  // the largest double has 309 integer digits
-  char* const end = buffer.data() + buffer.size();
-  const auto [last, ec] =
-      std::to_chars(buffer.data(), end, magnitude, std::chars_format::fixed, decimals);
+  const auto [last, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                        std::chars_format::fixed, decimals);
   if (ec != std::errc{}) {
     fillStars(out, width);
     return;
   }
   const std::string_view rounded(buffer.data(), static_cast<std::size_t>(last - buffer.data()));
   const std::size_t point = rounded.find('.');
-  layOutFixed(out, width, decimals, negative, rounded.substr(0, point),
+  std::string_view integerDigits = rounded.substr(0, point);
+  if (integerDigits == "0") integerDigits = {};
+  const bool roundsToZero = rounded.find_first_not_of("0.") == std::string_view::npos;
+  layOutFixed(out, width, negative && !roundsToZero, integerDigits,
               point == std::string_view::npos ? std::string_view{} : rounded.substr(point + 1));
 }
 
